@@ -1,0 +1,202 @@
+#include "app/Formain.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <cmath>
+
+#include "board/BoardPicture.h"
+#include "platform/Fonts.h"
+#include "platform/QtColour.h"
+#include "platform/QtText.h"
+#include "ui/Appearance.h"
+#include "words/WordLabel.h"
+
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+const QString kGothic = QStringLiteral("ＭＳ ゴシック");
+const QString kProportionalGothic = QStringLiteral("ＭＳ Ｐゴシック");
+
+void SetColours(QWidget* widget, Colour background, Colour text) {
+  QPalette palette = widget->palette();
+  palette.setColor(QPalette::Window, ToQColor(background));
+  palette.setColor(QPalette::WindowText, ToQColor(text));
+  widget->setPalette(palette);
+  widget->setAutoFillBackground(true);
+}
+
+QLabel* CounterLabel(QWidget* parent, const char* name, int top, int width) {
+  auto* label = new QLabel(parent);
+  label->setObjectName(QString::fromUtf8(name));
+  label->setGeometry(8, top, width, 33);
+  label->setFont(FontAtPoints(kGothic, 24));
+  label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  SetColours(label, 0xFFFFFF, 0x000000);
+  return label;
+}
+
+}  // namespace
+
+Formain::Formain(const QIcon& icon) {
+  setObjectName(QStringLiteral("Formain"));
+  setWindowTitle(QStringLiteral("ツブラ"));
+  setWindowIcon(icon);
+  client_ = new QWidget(this);
+  client_->setObjectName(QStringLiteral("client"));
+  setCentralWidget(client_);
+  BuildMenuBar();
+  BuildBoardControls();
+  BuildWordLabels();
+  for (std::size_t i = 0; i < PicGra.size(); ++i) {
+    auto* sprite = new QLabel(client_);
+    sprite->setObjectName(QStringLiteral("PicGra_%1").arg(i));
+    sprite->setGeometry(0, 0, 51, 51);
+    sprite->setPixmap(icon.pixmap(48, 48));
+    sprite->setAttribute(Qt::WA_TransparentForMouseEvents);
+    sprite->hide();
+    PicGra[i] = sprite;
+  }
+  resize(726, 495 + menuBar()->sizeHint().height());
+  SetBackground(kBackgroundNightSky);  // the design-time colour, until the settings apply
+}
+
+void Formain::BuildMenuBar() {
+  struct Item {
+    const char* name;
+    const char* caption;
+  };
+  auto addItems = [this](QMenu* menu, std::initializer_list<Item> items) {
+    for (const Item& item : items) {
+      QAction* action = QString::fromUtf8(item.caption) == QStringLiteral("-")
+                            ? menu->addSeparator()
+                            : menu->addAction(QString::fromUtf8(item.caption));
+      const QString name = QString::fromUtf8(item.name);
+      action->setObjectName(name);
+      connect(action, &QAction::triggered, this, [this, name] { emit menuCommand(name); });
+    }
+  };
+  auto addMenu = [](QMenu* parent, const char* name) {
+    QMenu* menu = parent->addMenu(QString::fromUtf8(name));
+    menu->setObjectName(QString::fromUtf8(name));
+    menu->menuAction()->setObjectName(QString::fromUtf8(name));
+    return menu;
+  };
+
+  QMenu* file = menuBar()->addMenu(QStringLiteral("ファイル"));
+  file->setObjectName(QStringLiteral("ファイル"));
+  addItems(file, {{"ファイルを開く", "開く..."},
+                  {"上書き保存する", "上書き保存..."},
+                  {"名前が付いて保存", "名前が付いて保存..."},
+                  {"区分線2", "-"},
+                  {"終了", "終了"}});
+  QMenu* other = menuBar()->addMenu(QStringLiteral("その他"));
+  other->setObjectName(QStringLiteral("その他"));
+  addItems(other, {{"設定", "設定"}, {"区分線1", "-"}});
+  QMenu* move = addMenu(other, "移動");
+  addItems(move, {{"上へ移動する", "上へ移動"},
+                  {"下へ移動する", "下へ移動"},
+                  {"左へ移動する", "左へ移動"},
+                  {"右へ移動する", "右へ移動"}});
+  addItems(other, {{"すべてクリア", "クリア"},
+                   {"区分線3", "-"},
+                   {"ヘルプ", "ヘルプ"},
+                   {"バージョン", "バージョン情報"}});
+}
+
+void Formain::BuildBoardControls() {
+  Pimain = new BoardPicture(client_);
+  Pimain->setGeometry(8, 8, 251, 251);
+  Pimain->setFocusPolicy(Qt::ClickFocus);
+
+  Lg1 = CounterLabel(client_, "Lg1", 328, 129);
+  Lg2 = CounterLabel(client_, "Lg2", 376, 241);
+  Lg3 = CounterLabel(client_, "Lg3", 424, 241);
+
+  struct Arrow {
+    const char* caption;
+    int left, top;
+  };
+  const std::array<Arrow, 4> arrows{
+      {{"←", 152, 296}, {"→", 200, 296}, {"↑", 176, 272}, {"↓", 176, 320}}};
+  QFont arrowFont = FontAtPoints(kProportionalGothic, 15.75);
+  arrowFont.setBold(true);
+  for (std::size_t i = 0; i < arrows.size(); ++i) {
+    auto* button = new QPushButton(QString::fromUtf8(arrows[i].caption), client_);
+    button->setObjectName(QStringLiteral("Co_%1").arg(i));
+    button->setGeometry(arrows[i].left, arrows[i].top, 49, 25);
+    button->setFont(arrowFont);
+    Co[i] = button;
+  }
+  Coc = new QPushButton(QStringLiteral("Clear"), client_);
+  Coc->setObjectName(QStringLiteral("Coc"));
+  Coc->setGeometry(16, 272, 73, 41);
+  Coc->setFont(FontAtPoints(kProportionalGothic, 20.25));
+
+  Text1 = new QLineEdit(client_);
+  Text1->setObjectName(QStringLiteral("Text1"));
+  Text1->setGeometry(8, 464, 251, 24);
+  Text1->setReadOnly(true);
+  Text1->setFocusPolicy(Qt::NoFocus);
+}
+
+void Formain::BuildWordLabels() {
+  // Elements 1 are placed as designed; the copies start hidden where they are.
+  for (int k = 1; k <= kMaxWords; ++k) {
+    La[k] = new WordLabel(client_, k);
+    La[k]->setObjectName(QStringLiteral("La_%1").arg(k));
+    La[k]->setGeometry(272, 8, 159, WordLabel::kHeight);
+    La2[k] = new WordLabel(client_, k);
+    La2[k]->setObjectName(QStringLiteral("La2_%1").arg(k));
+    La2[k]->setGeometry(432, 8, 65, WordLabel::kHeight);
+  }
+}
+
+void Formain::SetOuterSizeTwips(int width, int height) {
+  const QSize frame = frameGeometry().size() - geometry().size();
+  const int outerWidth = static_cast<int>(std::lround(double(width) / kTwipsPerPixel));
+  const int outerHeight = static_cast<int>(std::lround(double(height) / kTwipsPerPixel));
+  setMinimumSize(0, 0);
+  resize(outerWidth - frame.width(), outerHeight - frame.height());
+}
+
+void Formain::SetBackground(Colour colour) {
+  background_ = colour;
+  QPalette palette = client_->palette();
+  palette.setColor(QPalette::Window, ToQColor(colour));
+  client_->setPalette(palette);
+  client_->setAutoFillBackground(true);
+}
+
+void Formain::ShowCounters(const Counters& counters) {
+  Lg1->setText(ToQString(counters.Lg1));
+  Lg2->setText(ToQString(counters.Lg2));
+  Lg3->setText(ToQString(counters.Lg3));
+  if (counters.Lg2Colour != lg2Colour_) {
+    lg2Colour_ = counters.Lg2Colour;
+    SetColours(Lg2, 0xFFFFFF, lg2Colour_);
+  }
+}
+
+void Formain::ShowLabelColours(const PuzzleState& puzzle) {
+  for (int k = 1; k <= kMaxWords; ++k) {
+    La[k]->SetTextColour(puzzle.Word(k).TextColour);
+    La2[k]->SetTextColour(puzzle.Word(k).PointsColour);
+  }
+}
+
+QAction* Formain::MenuItem(const QString& name) const {
+  return findChild<QAction*>(name);
+}
+
+void Formain::closeEvent(QCloseEvent* event) {
+  bool cancel = false;
+  if (CloseRequested) CloseRequested(cancel);
+  if (cancel) {
+    event->ignore();
+  } else {
+    event->accept();
+  }
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+#include <functional>
+
+#include "board/Counters.h"
+#include "board/PuzzleState.h"
+
+class BoardPicture;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class WordLabel;
+
+// The main window: the board picture, its counters and buttons, the word list
+// panel and the menu bar, each control at its place in pixels. It shows what
+// the game state says and forwards the player's actions.
+class Formain : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  explicit Formain(const QIcon& icon);
+
+  // The outer size in twips, 15 to a pixel; the window frame keeps its size.
+  void SetOuterSizeTwips(int width, int height);
+  void SetBackground(Colour colour);
+  Colour Background() const { return background_; }
+  void ShowCounters(const Counters& counters);
+  void ShowLabelColours(const PuzzleState& puzzle);
+  // A menu item or submenu by its object name ("上書き保存する", "移動", …).
+  QAction* MenuItem(const QString& name) const;
+  QWidget* ClientArea() const { return client_; }
+
+  BoardPicture* Pimain;
+  QLabel* Lg1;
+  QLabel* Lg2;
+  QLabel* Lg3;
+  std::array<QPushButton*, 4> Co;
+  QPushButton* Coc;
+  std::array<QLabel*, 3> PicGra;
+  QLineEdit* Text1;
+  std::array<WordLabel*, kMaxWords + 1> La{};   // elements 1 … 90
+  std::array<WordLabel*, kMaxWords + 1> La2{};  // elements 1 … 90
+
+  // Asked on every close request; setting cancel keeps the window open.
+  std::function<void(bool& cancel)> CloseRequested;
+
+ signals:
+  void menuCommand(const QString& name);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void BuildMenuBar();
+  void BuildBoardControls();
+  void BuildWordLabels();
+
+  QWidget* client_;
+  Colour background_ = 0;
+  Colour lg2Colour_ = 0;
+};

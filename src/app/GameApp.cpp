@@ -1,0 +1,130 @@
+#include "app/GameApp.h"
+
+#include <cstdlib>
+
+#include "app/ArrowKeys.h"
+#include "app/ConfirmQuit.h"
+#include "app/EventPump.h"
+#include "app/Formain.h"
+#include "board/BoardPaint.h"
+#include "board/BoardPicture.h"
+#include "board/BoardRebuild.h"
+#include "platform/DataFolder.h"
+#include "platform/QtText.h"
+#include "ui/Appearance.h"
+#include "ui/Formain3.h"
+#include "ui/SettingsFile.h"
+
+GameApp::GameApp(const QString& appDir, WaveOutput& waveOutput)
+    : appDir_(appDir.toStdString()),
+      sounds_(game_.Settings, waveOutput),
+      icon_(QStringLiteral(":/tsubura.png")) {}
+
+GameApp::~GameApp() = default;
+
+void GameApp::StartUp() {
+  window_ = std::make_unique<Formain>(icon_);
+  window_->show();
+  window_->SetOuterSizeTwips(4150, 660);  // a strip: title and menu bar
+  window_->Pimain->resize(251, 251);
+  random_.SeedFromClock();
+  ConnectWindow();
+  // The puzzle starts empty: no words, an empty board, the blank suffixes,
+  // every setting 0 and nothing selected.
+  game_.Puzzle = PuzzleState{};
+  game_.Settings = SettingsRecord{};
+  for (const char* name : {"上書き保存する", "名前が付いて保存", "移動", "すべてクリア"}) {
+    window_->MenuItem(QString::fromUtf8(name))->setEnabled(false);
+  }
+  dataFolder_ = ChooseDataFolder(QString::fromStdString(appDir_));
+  LoadSettings(SettingsPath(), game_.Settings);
+  window_->show();
+  ApplyAppearance();
+  sounds_.LoadSoundClips(dataFolder_);
+}
+
+void GameApp::ConnectWindow() {
+  window_->CloseRequested = [this](bool& cancel) {
+    int flag = 0;
+    ConfirmQuit(game_, flag);
+    cancel = flag != 0;
+  };
+  QObject::connect(window_.get(), &Formain::menuCommand, window_.get(),
+                   [this](const QString& name) {
+                     if (name == QStringLiteral("終了")) {
+                       int ignored = 0;
+                       ConfirmQuit(game_, ignored);
+                     }
+                   });
+}
+
+void GameApp::MainLoop() {
+  for (;;) RunPass();
+}
+
+void GameApp::RunPass() {
+  PumpEvents(kFrameMilliseconds);
+  // The first reading forgets presses from before this point; the second
+  // counts a key that is down or went down since.
+  for (auto key :
+       {KeyState::Enter, KeyState::Left, KeyState::Right, KeyState::Up, KeyState::Down}) {
+    keys_.Read(key);
+  }
+  const std::pair<KeyState::Key, ArrowKey> commands[] = {{KeyState::Up, ArrowKey::Up},
+                                                         {KeyState::Down, ArrowKey::Down},
+                                                         {KeyState::Left, ArrowKey::Left},
+                                                         {KeyState::Right, ArrowKey::Right}};
+  for (const auto& [key, command] : commands) {
+    if (keys_.Read(key)) RunArrowKeyCommand(game_, command);
+  }
+  Redraw();
+}
+
+void GameApp::ApplyAppearance() {
+  if (auto background = ChooseBackground(game_.Settings, *this)) {
+    window_->SetBackground(*background);
+  }
+  if (auto face = ChooseBoardFace(game_.Settings)) {
+    window_->Pimain->SetFace(FaceByName(ToQString(*face)));
+  }
+}
+
+int GameApp::ShowMessage(std::u16string_view message, std::u16string_view title, int buttonCount,
+                         std::u16string_view caption0, std::u16string_view caption1,
+                         std::u16string_view caption2) {
+  // The main window is brought up to date underneath the dialog.
+  ClearPicture();
+  Redraw();
+  PlaySoundEffect(0);
+  Formain3 dialog(window_.get(), icon_);
+  return dialog.Ask(message, title, buttonCount, {caption0, caption1, caption2});
+}
+
+void GameApp::PlaySoundEffect(int n) {
+  sounds_.PlaySoundEffect(n);
+}
+
+void GameApp::ClearPicture() {
+  window_->Pimain->Clear();
+}
+
+void GameApp::Redraw() {
+  PuzzleState& puzzle = game_.Puzzle;
+  RebuildBoard(puzzle);
+  BoardPicture& picture = *window_->Pimain;
+  picture.Show(PaintBoard(puzzle, game_.Settings, picture.width(), picture.height()));
+  window_->ShowCounters(DescribeCounters(puzzle));
+  window_->ShowLabelColours(puzzle);
+}
+
+void GameApp::Wait(int milliseconds) {
+  ::Wait(milliseconds);
+}
+
+double GameApp::NextRandom() {
+  return random_.Next();
+}
+
+void GameApp::Terminate() {
+  std::_Exit(0);
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QIcon>
+#include <QString>
+#include <memory>
+#include <string>
+
+#include "app/Game.h"
+#include "app/Host.h"
+#include "platform/KeyState.h"
+#include "platform/Random.h"
+#include "ui/SoundEffects.h"
+
+class Formain;
+
+// The running program: it owns the game state, the main window, the sounds
+// and the key state, and is the window system the game logic talks to.
+class GameApp : public Host {
+ public:
+  GameApp(const QString& appDir, WaveOutput& waveOutput);
+  ~GameApp() override;
+
+  // Everything up to the main loop: the window, the empty puzzle, the
+  // settings applied and the sounds loaded.
+  void StartUp();
+  [[noreturn]] void MainLoop();
+  // One pass of the main loop: events, arrow keys, redraw.
+  void RunPass();
+  void ApplyAppearance();
+
+  int ShowMessage(std::u16string_view message, std::u16string_view title, int buttonCount,
+                  std::u16string_view caption0, std::u16string_view caption1,
+                  std::u16string_view caption2) override;
+  void PlaySoundEffect(int n) override;
+  void ClearPicture() override;
+  void Redraw() override;
+  void Wait(int milliseconds) override;
+  double NextRandom() override;
+  void Terminate() override;
+
+  Game& State() { return game_; }
+  Formain& Window() { return *window_; }
+  SoundEffects& Sounds() { return sounds_; }
+  Random& Generator() { return random_; }
+  const std::string& AppDir() const { return appDir_; }
+  const std::string& DataFolder() const { return dataFolder_; }
+  std::string SettingsPath() const { return dataFolder_ + "/Data.dat"; }
+
+ private:
+  void ConnectWindow();
+
+  std::string appDir_;
+  std::string dataFolder_;
+  Random random_;
+  Game game_{*this};
+  SoundEffects sounds_;
+  KeyState keys_;
+  QIcon icon_;
+  std::unique_ptr<Formain> window_;
+};

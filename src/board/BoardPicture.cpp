@@ -1,0 +1,96 @@
+#include "board/BoardPicture.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "platform/MouseButtons.h"
+#include "platform/QtColour.h"
+
+BoardPicture::BoardPicture(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("Pimain"));
+  face_ = FaceByName(QStringLiteral("ＭＳ ゴシック"));
+  SetFontPoints(points_);
+}
+
+void BoardPicture::Show(const BoardPaint& paint) {
+  if (!stale_ && paint == shown_) return;
+  shown_ = paint;
+  Render();
+}
+
+void BoardPicture::Clear() {
+  Invalidate();
+}
+
+void BoardPicture::SetFace(const BoardFace& face) {
+  if (face == face_) return;
+  face_ = face;
+  SetFontPoints(points_);
+}
+
+void BoardPicture::SetFontPoints(double points) {
+  points_ = points;
+  font_ = QFont(face_.family);
+  font_.setPixelSize(std::max(kMinimumTextPixels, PointsToPixels(points)));
+  // Crisp glyphs in exactly the colour of their cell, as the game has always drawn them.
+  font_.setStyleStrategy(QFont::NoAntialias);
+  Invalidate();
+}
+
+void BoardPicture::Invalidate() {
+  stale_ = true;
+}
+
+void BoardPicture::Render() {
+  stale_ = false;
+  ++renders_;
+  if (image_.size() != size()) image_ = QImage(size(), QImage::Format_RGB32);
+  image_.fill(Qt::white);
+  QPainter painter(&image_);
+  painter.setPen(Qt::black);
+  painter.drawRect(0, 0, width() - 1, height() - 1);
+  for (const GridLine& line : shown_.lines) {
+    painter.drawLine(QLineF(line.x1, line.y1, line.x2, line.y2));
+  }
+  painter.setFont(font_);
+  const QFontMetricsF metrics(font_);
+  for (const CellPaint& cell : shown_.cells) {
+    painter.setPen(ToQColor(cell.colour));
+    const QString text(QChar(cell.text));
+    if (!face_.turned) {
+      painter.drawText(QPointF(cell.left, cell.top + metrics.ascent()), text);
+      continue;
+    }
+    // A vertical face printed on a line: each glyph a quarter turn to the left
+    // within its own cell.
+    const double w = metrics.horizontalAdvance(text);
+    const double h = metrics.height();
+    painter.save();
+    painter.translate(cell.left + w / 2, cell.top + h / 2);
+    painter.rotate(-90);
+    painter.drawText(QPointF(-w / 2, -h / 2 + metrics.ascent()), text);
+    painter.restore();
+  }
+  update();
+}
+
+void BoardPicture::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  if (image_.isNull()) {
+    painter.fillRect(rect(), Qt::white);
+    return;
+  }
+  painter.drawImage(0, 0, image_);
+}
+
+void BoardPicture::resizeEvent(QResizeEvent*) {
+  Invalidate();
+}
+
+void BoardPicture::mousePressEvent(QMouseEvent* event) {
+  emit pressed(ButtonCode(event->button()), event->position().x(), event->position().y());
+}
+
+void BoardPicture::mouseReleaseEvent(QMouseEvent* event) {
+  emit released(ButtonCode(event->button()), event->position().x(), event->position().y());
+}

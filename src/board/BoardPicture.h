@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+#include "board/BoardPaint.h"
+#include "platform/Fonts.h"
+
+// The board picture Pimain. It shows the last board description it was given
+// and repaints the screen only when that description, its font or a clearing
+// changes what it shows.
+class BoardPicture : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit BoardPicture(QWidget* parent);
+
+  void Show(const BoardPaint& paint);
+  void Clear();
+  void SetFace(const BoardFace& face);
+  void SetFontPoints(double points);
+  const QImage& Picture() const { return image_; }
+  const QFont& BoardFont() const { return font_; }
+  int RenderCount() const { return renders_; }
+
+  // Board text is never drawn smaller than this: below it a character
+  // cannot be read.
+  static constexpr int kMinimumTextPixels = 6;
+
+ signals:
+  void pressed(int button, double x, double y);
+  void released(int button, double x, double y);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  void Render();
+  void Invalidate();
+
+  QImage image_;
+  QFont font_;
+  BoardFace face_;
+  double points_ = 12;
+  BoardPaint shown_;
+  bool stale_ = true;
+  int renders_ = 0;
+};

@@ -1,0 +1,34 @@
+#include "words/WordLabel.h"
+
+#include <QMouseEvent>
+
+#include "platform/Fonts.h"
+#include "platform/MouseButtons.h"
+#include "platform/QtColour.h"
+
+WordLabel::WordLabel(QWidget* parent, int index) : QLabel(parent), index_(index) {
+  setFont(FontAtPoints(QStringLiteral("ＭＳ ゴシック"), 12));
+  setAutoFillBackground(true);
+  setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::Window, ToQColor(kBackground));
+  palette.setColor(QPalette::WindowText, ToQColor(colour_));
+  setPalette(palette);
+  hide();
+}
+
+void WordLabel::SetTextColour(Colour colour) {
+  if (colour == colour_) return;
+  colour_ = colour;
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::WindowText, ToQColor(colour));
+  setPalette(palette);
+}
+
+void WordLabel::mousePressEvent(QMouseEvent* event) {
+  emit pressed(index_, ButtonCode(event->button()));
+}
+
+void WordLabel::mouseReleaseEvent(QMouseEvent* event) {
+  emit released(index_, ButtonCode(event->button()));
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "app/Host.h"
+
+// A window system for the logic tests: dialogs are answered from a queue and
+// recorded, sounds, waits and redraws are recorded, R comes from a list.
+class ScriptedHost : public Host {
+ public:
+  struct Dialog {
+    std::u16string message, title;
+    int buttonCount;
+    std::u16string caption0, caption1, caption2;
+  };
+
+  std::deque<int> answers;  // one per dialog; a dialog with no answer left fails the test
+  std::deque<double> randoms;
+  std::vector<Dialog> dialogs;
+  std::vector<int> sounds;
+  std::vector<int> waits;
+  int redraws = 0;
+  int clears = 0;
+  bool terminated = false;
+
+  int ShowMessage(std::u16string_view message, std::u16string_view title, int buttonCount,
+                  std::u16string_view caption0, std::u16string_view caption1,
+                  std::u16string_view caption2) override;
+  void PlaySoundEffect(int n) override { sounds.push_back(n); }
+  void ClearPicture() override { ++clears; }
+  void Redraw() override { ++redraws; }
+  void Wait(int milliseconds) override { waits.push_back(milliseconds); }
+  double NextRandom() override;
+  void Terminate() override { terminated = true; }
+
+  std::vector<std::u16string> Messages() const;
+};

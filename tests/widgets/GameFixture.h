@@ -1,0 +1,59 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QTimer>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "app/Formain.h"
+#include "app/GameApp.h"
+#include "fakes/TempFolder.h"
+
+// Records the clips the game plays.
+class RecordingOutput : public WaveOutput {
+ public:
+  std::vector<Bytes> played;
+  void Play(const Bytes& clip) override { played.push_back(clip); }
+};
+
+// A started game in a program folder of its own with an empty Data folder.
+class GameFixture : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    QDir().mkpath(AppDir() + QStringLiteral("/Data"));
+    app = std::make_unique<GameApp>(AppDir(), output);
+    app->StartUp();
+  }
+
+  QString AppDir() const { return QString::fromStdString(folder.Path("program")); }
+  Formain& Window() { return app->Window(); }
+  Game& State() { return app->State(); }
+
+  // Runs `answer` on the next modal dialog, or rejects the test when no dialog
+  // appears within the time.
+  static void WhenDialogOpens(std::function<void(QWidget*)> answer) {
+    auto* timer = new QTimer;
+    auto started = std::make_shared<int>(0);
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, answer, started] {
+      if (QWidget* dialog = QApplication::activeModalWidget()) {
+        timer->stop();
+        timer->deleteLater();
+        answer(dialog);
+      } else if (++*started > 300) {
+        timer->stop();
+        timer->deleteLater();
+        ADD_FAILURE() << "no dialog appeared";
+      }
+    });
+    timer->start();
+  }
+
+  TempFolder folder;
+  RecordingOutput output;
+  std::unique_ptr<GameApp> app;
+};
