@@ -3,6 +3,8 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <algorithm>
 #include <cmath>
 
 #include "platform/Fonts.h"
@@ -58,12 +60,25 @@ int Formain3::Ask(std::u16string_view message, std::u16string_view title, int bu
     Command1[static_cast<std::size_t>(i)]->setText(
         ToQString(captions[static_cast<std::size_t>(i)]));
   Label1->resize(layout.labelWidth, Label1->height());
-  if (QWidget* owner = parentWidget()) {
-    const QPoint centre = owner->geometry().center();
-    move(centre.x() - width() / 2, centre.y() - height() / 2);
-  }
+  CentreOverOwner();
   exec();
   return DialogResult;
+}
+
+void Formain3::CentreOverOwner() {
+  QWidget* owner = parentWidget();
+  if (!owner) return;
+  QRect place(QPoint(), size());
+  place.moveCenter(owner->frameGeometry().center());
+  // Over a window as small as the start-up strip, keep the whole dialog on screen.
+  if (const QScreen* screen = owner->screen()) {
+    const QRect room = screen->availableGeometry();
+    place.moveLeft(
+        std::clamp(place.left(), room.left(), std::max(room.left(), room.right() - place.width())));
+    place.moveTop(
+        std::clamp(place.top(), room.top(), std::max(room.top(), room.bottom() - place.height())));
+  }
+  move(place.topLeft());
 }
 
 void Formain3::Command1_Click(int index) {

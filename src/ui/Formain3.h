@@ -35,6 +35,7 @@ class Formain3 : public QDialog {
 
  private:
   void Command1_Click(int index);
+  void CentreOverOwner();
 
   bool DialogCloseAllowed = false;
 };

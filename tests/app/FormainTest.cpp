@@ -126,3 +126,23 @@ TEST(StartUp, StoredSettingsAreAppliedAndAMissingDataFolderIsCreated) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(StartUp, AnUnwritableDataFolderGivesWayToThePerUserFolderWithTheSounds) {
+  TempFolder folder;
+  const QString appDir = QString::fromStdString(folder.Path());
+  // A plain file named Data: no folder can be made or written there.
+  std::ofstream(folder.Path("Data")) << "not a folder";
+  RecordingOutput output;
+  GameApp game(appDir, output);
+  game.StartUp();
+  const std::filesystem::path own = game.DataFolder();
+  EXPECT_NE(own.parent_path(), std::filesystem::path(folder.Path()));
+  EXPECT_EQ(own.filename(), "Data");
+  EXPECT_TRUE(std::filesystem::exists(own / "Data.dat"));
+  EXPECT_TRUE(std::filesystem::exists(own / "sound9.wav"));
+  std::filesystem::remove_all(own);
+}
+
+}  // namespace
