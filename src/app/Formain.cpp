@@ -187,6 +187,38 @@ void Formain::ShowLabelColours(const PuzzleState& puzzle) {
   }
 }
 
+void Formain::ShowPuzzleLayout(const PuzzleLayout& layout, const PuzzleState& puzzle) {
+  for (int k = 1; k <= kMaxWords; ++k) {
+    La[k]->hide();
+    La2[k]->hide();
+  }
+  for (std::size_t i = 0; i < layout.La.size(); ++i) {
+    const int k = static_cast<int>(i) + 1;
+    La[k]->setGeometry(layout.La[i].left, layout.La[i].top, layout.La[i].width, WordLabel::kHeight);
+    La2[k]->setGeometry(layout.La2[i].left, layout.La2[i].top, layout.La2[i].width,
+                        WordLabel::kHeight);
+    La[k]->setText(ToQString(puzzle.Word(k).Text));
+    La2[k]->setText(ToQString(Decimal(puzzle.Word(k).Points)));
+    La[k]->show();
+    La2[k]->show();
+  }
+  if (layout.windowWidthTwips && layout.windowHeightTwips) {
+    SetOuterSizeTwips(*layout.windowWidthTwips, *layout.windowHeightTwips);
+  }
+  Lg1->resize(layout.lg1Width, Lg1->height());
+  Lg2->resize(layout.lg2Width, Lg2->height());
+  Lg3->resize(layout.lg3Width, Lg3->height());
+  Pimain->SetFontPoints(layout.boardFontPoints);
+  EnablePuzzleCommands(true);
+  ShowLabelColours(puzzle);
+}
+
+void Formain::EnablePuzzleCommands(bool enabled) {
+  for (const char* name : {"上書き保存する", "名前が付いて保存", "移動", "すべてクリア"}) {
+    MenuItem(QString::fromUtf8(name))->setEnabled(enabled);
+  }
+}
+
 QAction* Formain::MenuItem(const QString& name) const {
   return findChild<QAction*>(name);
 }

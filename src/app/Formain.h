@@ -6,6 +6,7 @@
 
 #include "board/Counters.h"
 #include "board/PuzzleState.h"
+#include "files/PuzzleLayout.h"
 
 class BoardPicture;
 class QLabel;
@@ -28,6 +29,11 @@ class Formain : public QMainWindow {
   Colour Background() const { return background_; }
   void ShowCounters(const Counters& counters);
   void ShowLabelColours(const PuzzleState& puzzle);
+  // Places and captions the word labels, sizes the counters, the board font
+  // and the window for an opened puzzle, and enables its commands.
+  void ShowPuzzleLayout(const PuzzleLayout& layout, const PuzzleState& puzzle);
+  // Save, save as, move and clear need an open puzzle.
+  void EnablePuzzleCommands(bool enabled);
   // A menu item or submenu by its object name ("上書き保存する", "移動", …).
   QAction* MenuItem(const QString& name) const;
   QWidget* ClientArea() const { return client_; }

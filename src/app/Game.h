@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "app/Host.h"
 #include "board/PuzzleState.h"
 #include "ui/Settings.h"
@@ -11,4 +13,13 @@ struct Game {
   PuzzleState Puzzle;
   SettingsRecord Settings;
   Host& host;
+
+  // The file the puzzle came from: its header ("バージョン２" for the 90-entry
+  // layout), its path and its base name (the file name up to its first dot).
+  std::u16string FileHeader;
+  std::string OpenedPath;
+  std::string Sav;
+  // Where Save As writes: the program folder, or the per-user folder when the
+  // program folder cannot be written.
+  std::string SaveFolder;
 };

@@ -1,5 +1,7 @@
 #include "app/GameApp.h"
 
+#include <QFileDialog>
+#include <QLineEdit>
 #include <cstdlib>
 
 #include "app/ArrowKeys.h"
@@ -9,6 +11,8 @@
 #include "board/BoardPaint.h"
 #include "board/BoardPicture.h"
 #include "board/BoardRebuild.h"
+#include "files/OpenPuzzle.h"
+#include "files/SavePuzzle.h"
 #include "platform/DataFolder.h"
 #include "platform/QtText.h"
 #include "ui/Appearance.h"
@@ -33,10 +37,9 @@ void GameApp::StartUp() {
   // every setting 0 and nothing selected.
   game_.Puzzle = PuzzleState{};
   game_.Settings = SettingsRecord{};
-  for (const char* name : {"上書き保存する", "名前が付いて保存", "移動", "すべてクリア"}) {
-    window_->MenuItem(QString::fromUtf8(name))->setEnabled(false);
-  }
+  window_->EnablePuzzleCommands(false);
   dataFolder_ = ChooseDataFolder(QString::fromStdString(appDir_));
+  game_.SaveFolder = ChooseSaveFolder(QString::fromStdString(appDir_));
   LoadSettings(SettingsPath(), game_.Settings);
   window_->show();
   ApplyAppearance();
@@ -119,6 +122,22 @@ void GameApp::Redraw() {
 
 void GameApp::Wait(int milliseconds) {
   ::Wait(milliseconds);
+}
+
+std::optional<std::string> GameApp::AskOpenFile() {
+  const QString path = QFileDialog::getOpenFileName(
+      window_.get(), QStringLiteral("ファイルを開く"), QString::fromStdString(appDir_),
+      QStringLiteral("ツブラ用ファイル (*.tbr);;全てのファイル (*)"));
+  if (path.isEmpty()) return std::nullopt;
+  return path.toStdString();
+}
+
+void GameApp::ShowOpenedPuzzle(const PuzzleLayout& layout) {
+  window_->ShowPuzzleLayout(layout, game_.Puzzle);
+}
+
+void GameApp::SetText1(std::u16string_view text) {
+  window_->Text1->setText(ToQString(text));
 }
 
 double GameApp::NextRandom() {

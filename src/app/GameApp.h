@@ -35,6 +35,9 @@ class GameApp : public Host {
   void ClearPicture() override;
   void Redraw() override;
   void Wait(int milliseconds) override;
+  std::optional<std::string> AskOpenFile() override;
+  void ShowOpenedPuzzle(const PuzzleLayout& layout) override;
+  void SetText1(std::u16string_view text) override;
   double NextRandom() override;
   void Terminate() override;
 
@@ -48,6 +51,7 @@ class GameApp : public Host {
 
  private:
   void ConnectWindow();
+  void RunMenuCommand(const QString& name);
 
   std::string appDir_;
   std::string dataFolder_;

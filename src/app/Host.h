@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+struct PuzzleLayout;
+
 // What the game logic asks of the window system. The Qt application is the
 // real one; tests hand the logic a scripted fake.
 class Host {
@@ -21,6 +23,13 @@ class Host {
   virtual void Redraw() = 0;
   // Returns after more than `milliseconds` have passed, pumping events.
   virtual void Wait(int milliseconds) = 0;
+  // Asks for an existing puzzle file; nullopt when the player cancels.
+  virtual std::optional<std::string> AskOpenFile() = 0;
+  // Lays the main window out for the puzzle just opened and enables the
+  // commands that need one.
+  virtual void ShowOpenedPuzzle(const PuzzleLayout& layout) = 0;
+  // The text of the main window's status box.
+  virtual void SetText1(std::u16string_view text) = 0;
   // A fresh value R of the program's generator, uniform in [0, 1).
   virtual double NextRandom() = 0;
   // Ends the process at once; nothing is written.

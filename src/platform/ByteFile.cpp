@@ -43,25 +43,37 @@ std::optional<Bytes> ReadBytesCreating(const std::string& path) {
   return bytes;
 }
 
-bool OverwriteStart(const std::string& path, const Bytes& start) {
-  Bytes content = start;
-  if (int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC); fd >= 0) {
-    auto old = ReadAll(fd);
-    ::close(fd);
-    if (!old) return false;
-    if (old->size() > start.size())
-      content.insert(content.end(), old->begin() + start.size(), old->end());
-  }
+std::optional<Bytes> ReadBytes(const std::string& path) {
+  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return std::nullopt;
+  auto bytes = ReadAll(fd);
+  ::close(fd);
+  return bytes;
+}
+
+bool ReplaceFile(const std::string& path, const Bytes& bytes) {
   const std::string temporary = path + ".new";
   int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
   if (fd < 0) return false;
-  bool written = WriteAll(fd, content) && ::fsync(fd) == 0;
+  bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
   written = (::close(fd) == 0) && written;
   if (!written || std::rename(temporary.c_str(), path.c_str()) != 0) {
     std::remove(temporary.c_str());
     return false;
   }
   return true;
+}
+
+bool OverwriteStart(const std::string& path, const Bytes& start) {
+  Bytes content = start;
+  if (::access(path.c_str(), F_OK) == 0) {
+    auto old = ReadBytes(path);
+    if (!old) return false;
+    if (old->size() > start.size())
+      content.insert(content.end(), old->begin() + static_cast<std::ptrdiff_t>(start.size()),
+                     old->end());
+  }
+  return ReplaceFile(path, content);
 }
 
 bool FolderIsWritable(const std::string& folder) {

@@ -20,3 +20,10 @@ bool OverwriteStart(const std::string& path, const Bytes& start);
 // True when a new file can be created in the folder (which is created first
 // when missing).
 bool FolderIsWritable(const std::string& folder);
+
+// Reads the whole file without creating it; nullopt when it cannot be read.
+std::optional<Bytes> ReadBytes(const std::string& path);
+
+// Replaces the whole file: the bytes go to a temporary file beside it, which
+// takes the old file's place only once completely written and flushed.
+bool ReplaceFile(const std::string& path, const Bytes& bytes);

@@ -16,6 +16,16 @@ int ScriptedHost::ShowMessage(std::u16string_view message, std::u16string_view t
   return answer;
 }
 
+std::optional<std::string> ScriptedHost::AskOpenFile() {
+  if (openFiles.empty()) {
+    ADD_FAILURE() << "the open-file dialog appeared unexpectedly";
+    return std::nullopt;
+  }
+  auto answer = openFiles.front();
+  openFiles.pop_front();
+  return answer;
+}
+
 double ScriptedHost::NextRandom() {
   if (randoms.empty()) {
     ADD_FAILURE() << "a random value was drawn that the test did not script";

@@ -18,6 +18,9 @@ class ScriptedHost : public Host {
 
   std::deque<int> answers;  // one per dialog; a dialog with no answer left fails the test
   std::deque<double> randoms;
+  std::deque<std::optional<std::string>> openFiles;  // answers of the open-file dialog
+  std::vector<std::u16string> text1;                 // every status text shown
+  int layouts = 0;
   std::vector<Dialog> dialogs;
   std::vector<int> sounds;
   std::vector<int> waits;
@@ -32,6 +35,9 @@ class ScriptedHost : public Host {
   void ClearPicture() override { ++clears; }
   void Redraw() override { ++redraws; }
   void Wait(int milliseconds) override { waits.push_back(milliseconds); }
+  std::optional<std::string> AskOpenFile() override;
+  void ShowOpenedPuzzle(const PuzzleLayout&) override { ++layouts; }
+  void SetText1(std::u16string_view text) override { text1.emplace_back(text); }
   double NextRandom() override;
   void Terminate() override { terminated = true; }
 

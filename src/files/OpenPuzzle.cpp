@@ -1,0 +1,76 @@
+#include "files/OpenPuzzle.h"
+
+#include "files/PuzzleFile.h"
+#include "files/PuzzleLayout.h"
+#include "platform/Utf8.h"
+#include "words/BCheck.h"
+
+namespace {
+
+constexpr std::u16string_view kTitle = u"ツブラ";
+
+// The two nagging questions; true when the player still wants to open a file.
+bool PlayerInsists(Game& game) {
+  if (game.Settings.MessageMode != kMessageNagging) return true;
+  Host& host = game.host;
+  if (host.ShowMessage(u"ファイル開くの？", kTitle, 2, u"はい", u"いいえ", u"") == 1) return false;
+  return host.ShowMessage(u"ここはやめとこうよ", kTitle, 2, u"はい", u"いや", u"") == 1;
+}
+
+std::optional<PuzzleFile> ReadUsableFile(const std::string& path) {
+  auto bytes = ReadBytes(path);
+  if (!bytes) return std::nullopt;
+  auto decoded = DecodePuzzleFile(*bytes);
+  if (auto* file = std::get_if<PuzzleFile>(&decoded)) return std::move(*file);
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::string BaseName(const std::string& path) {
+  const std::size_t slash = path.find_last_of('/');
+  const std::string title = slash == std::string::npos ? path : path.substr(slash + 1);
+  return title.substr(0, title.find('.'));
+}
+
+void OpenPuzzle(Game& game) {
+  Host& host = game.host;
+  PuzzleState& puzzle = game.Puzzle;
+  if (!PlayerInsists(game)) return;
+  const auto path = host.AskOpenFile();
+  if (!path) {
+    host.SetText1(u"キャンセルされました。");
+    host.Redraw();
+    return;
+  }
+  const auto file = ReadUsableFile(*path);
+  if (!file) {
+    host.ShowMessage(u"このファイルは開けません。", kTitle, 1, u"Ok", u"", u"");
+    return;
+  }
+
+  host.SetText1(Utf8ToUtf16(*path).value_or(u""));
+  game.OpenedPath = *path;
+  game.Sav = BaseName(*path);
+  game.FileHeader = file->HasHeader ? kFileHeader : u"";
+  ApplyPuzzleFile(*file, puzzle);
+  // A selection from the previous puzzle would point at a different word.
+  puzzle.SelectedWord = 0;
+  for (int k = 1; k <= puzzle.WordCount; ++k) {
+    puzzle.Word(k).SetLabelColours(puzzle.Word(k).Placed == 1 ? ColourPlaced : ColourUnplaced);
+  }
+  host.ShowOpenedPuzzle(LayOutPuzzle(puzzle));
+  puzzle.Incomplete = 0;
+  if (game.Settings.BoardFont == kFontRainbow) {
+    for (int y = 0; y < puzzle.BoardSize; ++y) {
+      for (int x = 0; x < puzzle.BoardSize; ++x)
+        puzzle.CellColour(x, y) = RandomColour(host.NextRandom());
+    }
+  }
+  host.Redraw();
+  host.ClearPicture();
+  BCheck(puzzle);
+  if (puzzle.Incomplete == 0) puzzle.BestScore = puzzle.Score;
+  puzzle.FakeWordIndex = static_cast<std::int16_t>(host.NextRandom() * 10 + 1);
+  host.Redraw();
+}
