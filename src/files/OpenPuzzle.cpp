@@ -1,5 +1,6 @@
 #include "files/OpenPuzzle.h"
 
+#include "board/Redraw.h"
 #include "files/PuzzleFile.h"
 #include "files/PuzzleLayout.h"
 #include "platform/Utf8.h"
@@ -40,7 +41,7 @@ void OpenPuzzle(Game& game) {
   const auto path = host.AskOpenFile();
   if (!path) {
     host.SetText1(u"キャンセルされました。");
-    host.Redraw();
+    Redraw(game);
     return;
   }
   const auto file = ReadUsableFile(*path);
@@ -67,10 +68,10 @@ void OpenPuzzle(Game& game) {
         puzzle.CellColour(x, y) = RandomColour(host.NextRandom());
     }
   }
-  host.Redraw();
+  Redraw(game);
   host.ClearPicture();
   BCheck(puzzle);
   if (puzzle.Incomplete == 0) puzzle.BestScore = puzzle.Score;
   puzzle.FakeWordIndex = static_cast<std::int16_t>(host.NextRandom() * 10 + 1);
-  host.Redraw();
+  Redraw(game);
 }
