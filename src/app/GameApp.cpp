@@ -3,6 +3,8 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <cstdlib>
+#include <functional>
+#include <map>
 
 #include "app/ArrowKeys.h"
 #include "app/ConfirmQuit.h"
@@ -53,12 +55,22 @@ void GameApp::ConnectWindow() {
     cancel = flag != 0;
   };
   QObject::connect(window_.get(), &Formain::menuCommand, window_.get(),
-                   [this](const QString& name) {
-                     if (name == QStringLiteral("終了")) {
-                       int ignored = 0;
-                       ConfirmQuit(game_, ignored);
-                     }
-                   });
+                   [this](const QString& name) { RunMenuCommand(name); });
+}
+
+void GameApp::RunMenuCommand(const QString& name) {
+  const std::map<QString, std::function<void()>> commands{
+      {QStringLiteral("ファイルを開く"), [this] { OpenPuzzle(game_); }},
+      {QStringLiteral("上書き保存する"), [this] { SavePuzzle(game_); }},
+      {QStringLiteral("名前が付いて保存"), [this] { SavePuzzleAs(game_); }},
+      {QStringLiteral("終了"),
+       [this] {
+         int ignored = 0;
+         ConfirmQuit(game_, ignored);
+       }},
+  };
+  // Help and version have no action; the others arrive with their features.
+  if (auto command = commands.find(name); command != commands.end()) command->second();
 }
 
 void GameApp::MainLoop() {

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QTimer>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -18,6 +19,25 @@ class RecordingOutput : public WaveOutput {
  public:
   std::vector<Bytes> played;
   void Play(const Bytes& clip) override { played.push_back(clip); }
+};
+
+// Answers every modal dialog that opens while it lives: a message dialog
+// with the next queued button index (0 once the queue is empty), the
+// open-file dialog with the next queued path (cancel when none is left).
+class DialogAnswerer {
+ public:
+  explicit DialogAnswerer(std::deque<int> buttons = {}, std::deque<QString> files = {});
+  ~DialogAnswerer();
+
+  std::vector<QString> messages;  // the text of each message dialog
+  std::vector<QString> fileDialogTitles;
+
+ private:
+  void AnswerOpenDialog();
+
+  std::deque<int> buttons_;
+  std::deque<QString> files_;
+  QTimer timer_;
 };
 
 // A started game in a program folder of its own with an empty Data folder.
