@@ -1,5 +1,7 @@
 #include "app/ArrowKeys.h"
 
+#include "ui/PlaySoundEffect.h"
+
 namespace {
 
 bool Unplaced(const PuzzleState& puzzle, int k) {
@@ -56,7 +58,7 @@ void RunArrowKeyCommand(Game& game, ArrowKey key) {
 
 void SelectWordByKey(Game& game, int i) {
   PuzzleState& puzzle = game.Puzzle;
-  game.host.PlaySoundEffect(1);
+  PlaySoundEffect(game, 1);
   if (PuzzleState::IsWordIndex(puzzle.SelectedWord)) {
     puzzle.Word(puzzle.SelectedWord).SetLabelColours(ColourUnplaced);
   }

@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QPushButton>
 #include <cstdlib>
 #include <functional>
 #include <map>
@@ -13,18 +14,22 @@
 #include "board/BoardPaint.h"
 #include "board/BoardPicture.h"
 #include "board/BoardRebuild.h"
+#include "board/ClearAll.h"
+#include "board/MouseEditing.h"
+#include "board/ShiftBoard.h"
 #include "files/OpenPuzzle.h"
 #include "files/SavePuzzle.h"
 #include "platform/DataFolder.h"
 #include "platform/QtText.h"
 #include "ui/Appearance.h"
 #include "ui/Formain3.h"
+#include "ui/PlaySoundEffect.h"
 #include "ui/SettingsFile.h"
+#include "words/WordLabel.h"
+#include "words/WordListPanel.h"
 
 GameApp::GameApp(const QString& appDir, WaveOutput& waveOutput)
-    : appDir_(appDir.toStdString()),
-      sounds_(game_.Settings, waveOutput),
-      icon_(QStringLiteral(":/tsubura.png")) {}
+    : appDir_(appDir.toStdString()), sounds_(waveOutput), icon_(QStringLiteral(":/tsubura.png")) {}
 
 GameApp::~GameApp() = default;
 
@@ -54,8 +59,37 @@ void GameApp::ConnectWindow() {
     ConfirmQuit(game_, flag);
     cancel = flag != 0;
   };
-  QObject::connect(window_.get(), &Formain::menuCommand, window_.get(),
+  Formain* w = window_.get();
+  QObject::connect(w, &Formain::menuCommand, w,
                    [this](const QString& name) { RunMenuCommand(name); });
+  QObject::connect(w->Pimain, &BoardPicture::pressed, w, [this](int button, double x, double y) {
+    Pimain_MouseDown(game_, button, static_cast<float>(x), static_cast<float>(y),
+                     window_->Pimain->width());
+  });
+  QObject::connect(w->Pimain, &BoardPicture::released, w, [this] { Pimain_MouseUp(game_); });
+  for (int k = 1; k <= kMaxWords; ++k) {
+    for (WordLabel* label : {w->La[k], w->La2[k]}) {
+      QObject::connect(label, &WordLabel::pressed, w,
+                       [this](int index, int button) { La_MouseDown(game_, index, button); });
+      QObject::connect(label, &WordLabel::released, w,
+                       [this](int index, int button) { La_MouseUp(game_, index, button); });
+    }
+  }
+  for (int direction = 0; direction < 4; ++direction) {
+    QObject::connect(w->Co[static_cast<std::size_t>(direction)], &QPushButton::clicked, w,
+                     [this, direction] { ShiftBoard(direction); });
+  }
+  QObject::connect(w->Coc, &QPushButton::clicked, w, [this] { ClearBoard(); });
+}
+
+void GameApp::ShiftBoard(int direction) {
+  window_->Pimain->setFocus();
+  Co_Click(game_, direction);
+}
+
+void GameApp::ClearBoard() {
+  window_->Pimain->setFocus();
+  Coc_Click(game_);
 }
 
 void GameApp::RunMenuCommand(const QString& name) {
@@ -63,6 +97,11 @@ void GameApp::RunMenuCommand(const QString& name) {
       {QStringLiteral("ファイルを開く"), [this] { OpenPuzzle(game_); }},
       {QStringLiteral("上書き保存する"), [this] { SavePuzzle(game_); }},
       {QStringLiteral("名前が付いて保存"), [this] { SavePuzzleAs(game_); }},
+      {QStringLiteral("左へ移動する"), [this] { ShiftBoard(0); }},
+      {QStringLiteral("右へ移動する"), [this] { ShiftBoard(1); }},
+      {QStringLiteral("上へ移動する"), [this] { ShiftBoard(2); }},
+      {QStringLiteral("下へ移動する"), [this] { ShiftBoard(3); }},
+      {QStringLiteral("すべてクリア"), [this] { ClearBoard(); }},
       {QStringLiteral("終了"),
        [this] {
          int ignored = 0;
@@ -110,13 +149,13 @@ int GameApp::ShowMessage(std::u16string_view message, std::u16string_view title,
   // The main window is brought up to date underneath the dialog.
   ClearPicture();
   Redraw();
-  PlaySoundEffect(0);
+  PlaySoundEffect(game_, 0);
   Formain3 dialog(window_.get(), icon_);
   return dialog.Ask(message, title, buttonCount, {caption0, caption1, caption2});
 }
 
-void GameApp::PlaySoundEffect(int n) {
-  sounds_.PlaySoundEffect(n);
+void GameApp::PlayClip(int n) {
+  sounds_.PlayClip(n);
 }
 
 void GameApp::ClearPicture() {

@@ -31,7 +31,7 @@ class GameApp : public Host {
   int ShowMessage(std::u16string_view message, std::u16string_view title, int buttonCount,
                   std::u16string_view caption0, std::u16string_view caption1,
                   std::u16string_view caption2) override;
-  void PlaySoundEffect(int n) override;
+  void PlayClip(int n) override;
   void ClearPicture() override;
   void Redraw() override;
   void Wait(int milliseconds) override;
@@ -52,6 +52,9 @@ class GameApp : public Host {
  private:
   void ConnectWindow();
   void RunMenuCommand(const QString& name);
+  // The direction buttons and clear-all give the keyboard focus to the board.
+  void ShiftBoard(int direction);
+  void ClearBoard();
 
   std::string appDir_;
   std::string dataFolder_;

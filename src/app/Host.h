@@ -17,7 +17,8 @@ class Host {
   virtual int ShowMessage(std::u16string_view message, std::u16string_view title, int buttonCount,
                           std::u16string_view caption0, std::u16string_view caption1,
                           std::u16string_view caption2) = 0;
-  virtual void PlaySoundEffect(int n) = 0;
+  // Starts sound clip n without waiting; a new sound cuts off the one playing.
+  virtual void PlayClip(int n) = 0;
   // Blanks the board picture so the next redraw paints on white.
   virtual void ClearPicture() = 0;
   virtual void Redraw() = 0;

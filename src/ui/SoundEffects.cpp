@@ -12,6 +12,6 @@ void SoundEffects::LoadSoundClips(const std::string& dataFolder) {
   }
 }
 
-void SoundEffects::PlaySoundEffect(int n) {
-  if (settings_.SoundOn(n)) output_.Play(Clip(n));
+void SoundEffects::PlayClip(int n) {
+  if (n >= 0 && n < static_cast<int>(SoundClips.size())) output_.Play(Clip(n));
 }

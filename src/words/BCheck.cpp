@@ -101,3 +101,8 @@ void BCheck(PuzzleState& puzzle) {
     }
   }
 }
+
+void CheckAndRaiseBestScore(PuzzleState& puzzle) {
+  BCheck(puzzle);
+  if (puzzle.Incomplete == 0 && puzzle.BestScore < puzzle.Score) puzzle.BestScore = puzzle.Score;
+}

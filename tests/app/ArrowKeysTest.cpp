@@ -10,6 +10,8 @@ class ArrowKeys : public ::testing::Test {
   ScriptedHost host;
   Game game{host};
 
+  void SetUp() override { game.Settings.SoundSwitch[1] = 1; }
+
   void Words(int n, std::initializer_list<int> placed = {}) {
     game.Puzzle.WordCount = static_cast<std::int16_t>(n);
     for (int k : placed) game.Puzzle.Word(k).Placed = 1;

@@ -31,7 +31,7 @@ class ScriptedHost : public Host {
   int ShowMessage(std::u16string_view message, std::u16string_view title, int buttonCount,
                   std::u16string_view caption0, std::u16string_view caption1,
                   std::u16string_view caption2) override;
-  void PlaySoundEffect(int n) override { sounds.push_back(n); }
+  void PlayClip(int n) override { sounds.push_back(n); }
   void ClearPicture() override { ++clears; }
   void Redraw() override { ++redraws; }
   void Wait(int milliseconds) override { waits.push_back(milliseconds); }

@@ -113,8 +113,8 @@ TEST_F(OpenAndSave, EachMessageModeSavesTheSameBytes) {
     std::deque<int> answers;  // answers beyond these are "Ok"
     std::size_t least, most;  // dialogs seen
   };
-  for (const ModeCase& c : {ModeCase{0, {}, 1, 1}, ModeCase{1, {}, 0, 0},
-                            ModeCase{2, {0, 1}, 5, 6}, ModeCase{3, {}, 1, 1}}) {
+  for (const ModeCase& c : {ModeCase{0, {}, 1, 1}, ModeCase{1, {}, 0, 0}, ModeCase{2, {0, 1}, 5, 6},
+                            ModeCase{3, {}, 1, 1}}) {
     SCOPED_TRACE(c.mode);
     State().Settings.MessageMode = c.mode;
     State().Puzzle.Score = 100 + c.mode;  // a change that must reach the file

@@ -3,7 +3,9 @@
 #include <filesystem>
 #include <fstream>
 
+#include "fakes/ScriptedHost.h"
 #include "fakes/TempFolder.h"
+#include "ui/PlaySoundEffect.h"
 #include "ui/SoundEffects.h"
 
 namespace {
@@ -16,9 +18,8 @@ class RecordingOutput : public WaveOutput {
 
 TEST(SoundEffects, MissingSoundFilesAreCreatedEmptyAndGiveAOneZeroByteClip) {
   TempFolder folder;
-  SettingsRecord settings;
   RecordingOutput output;
-  SoundEffects sounds(settings, output);
+  SoundEffects sounds(output);
   sounds.LoadSoundClips(folder.Path());
   for (int n : {0, 1, 2, 3, 5, 9}) {
     const std::string path = SoundEffects::SoundPath(folder.Path(), n);
@@ -35,31 +36,34 @@ TEST(SoundEffects, MissingSoundFilesAreCreatedEmptyAndGiveAOneZeroByteClip) {
 TEST(SoundEffects, AClipIsTheWholeFileFollowedByOneZeroByte) {
   TempFolder folder;
   std::ofstream(SoundEffects::SoundPath(folder.Path(), 2), std::ios::binary) << "RIFFabc";
-  SettingsRecord settings;
   RecordingOutput output;
-  SoundEffects sounds(settings, output);
+  SoundEffects sounds(output);
   sounds.LoadSoundClips(folder.Path());
   EXPECT_EQ(sounds.Clip(2), (Bytes{'R', 'I', 'F', 'F', 'a', 'b', 'c', 0}));
 }
 
-TEST(SoundEffects, ASoundPlaysOnlyWhileItsSwitchIsOne) {
+TEST(SoundEffects, PlayingAClipHandsTheWholeClipToTheOutput) {
   TempFolder folder;
   std::ofstream(SoundEffects::SoundPath(folder.Path(), 1), std::ios::binary) << "one";
-  std::ofstream(SoundEffects::SoundPath(folder.Path(), 3), std::ios::binary) << "three";
-  SettingsRecord settings;
   RecordingOutput output;
-  SoundEffects sounds(settings, output);
+  SoundEffects sounds(output);
   sounds.LoadSoundClips(folder.Path());
-
-  sounds.PlaySoundEffect(1);
-  EXPECT_TRUE(output.played.empty());
-
-  settings.SoundSwitch[1] = 1;
-  settings.SoundSwitch[3] = 2;  // hand-edited: not on
-  sounds.PlaySoundEffect(1);
-  sounds.PlaySoundEffect(3);
+  sounds.PlayClip(1);
+  sounds.PlayClip(20);
   ASSERT_EQ(output.played.size(), 1u);
   EXPECT_EQ(output.played[0], (Bytes{'o', 'n', 'e', 0}));
+}
+
+TEST(PlaySoundEffect, ASoundPlaysOnlyWhileItsSwitchIsOne) {
+  ScriptedHost host;
+  Game game(host);
+  PlaySoundEffect(game, 1);
+  EXPECT_TRUE(host.sounds.empty());
+  game.Settings.SoundSwitch[1] = 1;
+  game.Settings.SoundSwitch[3] = 2;  // hand-edited: not on
+  PlaySoundEffect(game, 1);
+  PlaySoundEffect(game, 3);
+  EXPECT_EQ(host.sounds, std::vector<int>{1});
 }
 
 }  // namespace

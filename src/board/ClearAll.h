@@ -1,0 +1,7 @@
+#pragma once
+
+#include "app/Game.h"
+
+// Takes every word off the board after the confirmations of the message mode.
+// The best score stays.
+void Coc_Click(Game& game);
