@@ -7,6 +7,7 @@ int ScriptedHost::ShowMessage(std::u16string_view message, std::u16string_view t
                               std::u16string_view caption1, std::u16string_view caption2) {
   dialogs.push_back({std::u16string(message), std::u16string(title), buttonCount,
                      std::u16string(caption0), std::u16string(caption1), std::u16string(caption2)});
+  if (answers.empty() && defaultAnswer) return *defaultAnswer;
   if (answers.empty()) {
     ADD_FAILURE() << "a dialog appeared that the test did not expect";
     return 0;
@@ -27,6 +28,7 @@ std::optional<std::string> ScriptedHost::AskOpenFile() {
 }
 
 double ScriptedHost::NextRandom() {
+  if (randoms.empty() && moreRandoms) return moreRandoms();
   if (randoms.empty()) {
     ADD_FAILURE() << "a random value was drawn that the test did not script";
     return 0;

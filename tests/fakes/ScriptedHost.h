@@ -1,6 +1,8 @@
 #pragma once
 
 #include <deque>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,6 +20,10 @@ class ScriptedHost : public Host {
 
   std::deque<int> answers;  // one per dialog; a dialog with no answer left fails the test
   std::deque<double> randoms;
+  // When set, R comes from here once `randoms` is used up, and unanswered
+  // dialogs get this answer instead of failing the test.
+  std::function<double()> moreRandoms;
+  std::optional<int> defaultAnswer;
   std::deque<std::optional<std::string>> openFiles;  // answers of the open-file dialog
   std::vector<std::u16string> text1;                 // every status text shown
   int layouts = 0;
