@@ -22,6 +22,7 @@
 #include "platform/DataFolder.h"
 #include "platform/QtText.h"
 #include "ui/Appearance.h"
+#include "ui/Formain2.h"
 #include "ui/Formain3.h"
 #include "ui/PlaySoundEffect.h"
 #include "ui/SettingsFile.h"
@@ -82,6 +83,11 @@ void GameApp::ConnectWindow() {
   QObject::connect(w->Coc, &QPushButton::clicked, w, [this] { ClearBoard(); });
 }
 
+void GameApp::OpenSettings() {
+  Formain2 settings(window_.get(), icon_, game_, SettingsPath(), [this] { ApplyAppearance(); });
+  settings.exec();
+}
+
 void GameApp::ShiftBoard(int direction) {
   window_->Pimain->setFocus();
   Co_Click(game_, direction);
@@ -102,6 +108,7 @@ void GameApp::RunMenuCommand(const QString& name) {
       {QStringLiteral("上へ移動する"), [this] { ShiftBoard(2); }},
       {QStringLiteral("下へ移動する"), [this] { ShiftBoard(3); }},
       {QStringLiteral("すべてクリア"), [this] { ClearBoard(); }},
+      {QStringLiteral("設定"), [this] { OpenSettings(); }},
       {QStringLiteral("終了"),
        [this] {
          int ignored = 0;

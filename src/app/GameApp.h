@@ -55,6 +55,7 @@ class GameApp : public Host {
   // The direction buttons and clear-all give the keyboard focus to the board.
   void ShiftBoard(int direction);
   void ClearBoard();
+  void OpenSettings();
 
   std::string appDir_;
   std::string dataFolder_;

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "board/CellColours.h"
 #include "fun/RandomMessages.h"
 #include "words/BCheck.h"
 
@@ -85,12 +86,7 @@ void Pimain_MouseDown(Game& game, int button, float x, float y, int width) {
   PuzzleState& puzzle = game.Puzzle;
   const int n = puzzle.BoardSize;
   if (n <= 0) return;  // no puzzle open: there is no board to press on
-  if (game.Settings.BoardFont == kFontRainbow) {
-    for (int cy = 0; cy < n; ++cy) {
-      for (int cx = 0; cx < n; ++cx)
-        puzzle.CellColour(cx, cy) = RandomColour(game.host.NextRandom());
-    }
-  }
+  if (game.Settings.BoardFont == kFontRainbow) DrawCellColours(game);
   const Cell cell = HitTest(x, y, width, n);
   if (puzzle.SelectedWord == 0) {
     Probe(puzzle, cell);

@@ -1,5 +1,6 @@
 #include "files/OpenPuzzle.h"
 
+#include "board/CellColours.h"
 #include "board/Redraw.h"
 #include "files/PuzzleFile.h"
 #include "files/PuzzleLayout.h"
@@ -62,12 +63,7 @@ void OpenPuzzle(Game& game) {
   }
   host.ShowOpenedPuzzle(LayOutPuzzle(puzzle));
   puzzle.Incomplete = 0;
-  if (game.Settings.BoardFont == kFontRainbow) {
-    for (int y = 0; y < puzzle.BoardSize; ++y) {
-      for (int x = 0; x < puzzle.BoardSize; ++x)
-        puzzle.CellColour(x, y) = RandomColour(host.NextRandom());
-    }
-  }
+  if (game.Settings.BoardFont == kFontRainbow) DrawCellColours(game);
   Redraw(game);
   host.ClearPicture();
   BCheck(puzzle);

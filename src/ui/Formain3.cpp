@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <algorithm>
 #include <cmath>
 
@@ -61,6 +62,9 @@ int Formain3::Ask(std::u16string_view message, std::u16string_view title, int bu
         ToQString(captions[static_cast<std::size_t>(i)]));
   Label1->resize(layout.labelWidth, Label1->height());
   CentreOverOwner();
+  // The first button has the keyboard focus, so Enter or Space answers it.
+  Command1[0]->setFocus();
+  QTimer::singleShot(0, this, [this] { activateWindow(); });
   exec();
   return DialogResult;
 }
