@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <cmath>
 
@@ -47,6 +48,7 @@ Formain::Formain(const QIcon& icon) {
   client_ = new QWidget(this);
   client_->setObjectName(QStringLiteral("client"));
   setCentralWidget(client_);
+  client_->installEventFilter(this);
   BuildMenuBar();
   BuildBoardControls();
   BuildWordLabels();
@@ -221,6 +223,19 @@ void Formain::EnablePuzzleCommands(bool enabled) {
 
 QAction* Formain::MenuItem(const QString& name) const {
   return findChild<QAction*>(name);
+}
+
+bool Formain::eventFilter(QObject* watched, QEvent* event) {
+  // Labels pass their clicks on to the window; only a click on bare
+  // background counts.
+  if (watched == client_ && event->type() == QEvent::MouseButtonRelease) {
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    const QWidget* hit = client_->childAt(mouse->position().toPoint());
+    if (hit == nullptr || hit->testAttribute(Qt::WA_TransparentForMouseEvents)) {
+      emit backgroundClicked();
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
 }
 
 void Formain::closeEvent(QCloseEvent* event) {

@@ -54,9 +54,12 @@ class Formain : public QMainWindow {
 
  signals:
   void menuCommand(const QString& name);
+  // A click on the window itself, not on one of its controls.
+  void backgroundClicked();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void BuildMenuBar();

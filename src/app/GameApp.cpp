@@ -1,6 +1,7 @@
 #include "app/GameApp.h"
 
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <cstdlib>
@@ -19,6 +20,7 @@
 #include "board/ShiftBoard.h"
 #include "files/OpenPuzzle.h"
 #include "files/SavePuzzle.h"
+#include "fun/BackgroundClick.h"
 #include "platform/DataFolder.h"
 #include "platform/QtText.h"
 #include "ui/Appearance.h"
@@ -81,6 +83,7 @@ void GameApp::ConnectWindow() {
                      [this, direction] { ShiftBoard(direction); });
   }
   QObject::connect(w->Coc, &QPushButton::clicked, w, [this] { ClearBoard(); });
+  QObject::connect(w, &Formain::backgroundClicked, w, [this] { Form_Click(game_, *this); });
 }
 
 void GameApp::OpenSettings() {
@@ -204,4 +207,30 @@ double GameApp::NextRandom() {
 
 void GameApp::Terminate() {
   std::_Exit(0);
+}
+
+void GameApp::SetBackground(Colour colour) {
+  window_->SetBackground(colour);
+}
+
+int GameApp::InnerWidth() const {
+  return window_->ClientArea()->width();
+}
+
+int GameApp::InnerHeight() const {
+  return window_->ClientArea()->height();
+}
+
+bool GameApp::SpriteVisible(int i) const {
+  return window_->PicGra[static_cast<std::size_t>(i)]->isVisible();
+}
+
+void GameApp::ShowSprite(int i, bool visible) {
+  QLabel* sprite = window_->PicGra[static_cast<std::size_t>(i)];
+  sprite->setVisible(visible);
+  if (visible) sprite->raise();
+}
+
+void GameApp::MoveSprite(int i, int left, int top) {
+  window_->PicGra[static_cast<std::size_t>(i)]->move(left, top);
 }

@@ -7,6 +7,7 @@
 
 #include "app/Game.h"
 #include "app/Host.h"
+#include "fun/Stage.h"
 #include "platform/KeyState.h"
 #include "platform/Random.h"
 #include "ui/SoundEffects.h"
@@ -15,7 +16,7 @@ class Formain;
 
 // The running program: it owns the game state, the main window, the sounds
 // and the key state, and is the window system the game logic talks to.
-class GameApp : public Host {
+class GameApp : public Host, public Stage {
  public:
   GameApp(const QString& appDir, WaveOutput& waveOutput);
   ~GameApp() override;
@@ -40,6 +41,13 @@ class GameApp : public Host {
   void SetText1(std::u16string_view text) override;
   double NextRandom() override;
   void Terminate() override;
+
+  void SetBackground(Colour colour) override;
+  int InnerWidth() const override;
+  int InnerHeight() const override;
+  bool SpriteVisible(int i) const override;
+  void ShowSprite(int i, bool visible) override;
+  void MoveSprite(int i, int left, int top) override;
 
   Game& State() { return game_; }
   Formain& Window() { return *window_; }

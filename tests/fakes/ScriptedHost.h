@@ -3,10 +3,12 @@
 #include <deque>
 #include <functional>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "app/Host.h"
+#include "platform/Utf8.h"
 
 // A window system for the logic tests: dialogs are answered from a queue and
 // recorded, sounds, waits and redraws are recorded, R comes from a list.
@@ -16,6 +18,12 @@ class ScriptedHost : public Host {
     std::u16string message, title;
     int buttonCount;
     std::u16string caption0, caption1, caption2;
+    bool operator==(const Dialog&) const = default;
+    friend void PrintTo(const Dialog& d, std::ostream* out) {
+      *out << "[" << Utf16ToUtf8(d.message) << " (" << Utf16ToUtf8(d.title) << ") " << d.buttonCount
+           << ": " << Utf16ToUtf8(d.caption0) << "/" << Utf16ToUtf8(d.caption1) << "/"
+           << Utf16ToUtf8(d.caption2) << "]";
+    }
   };
 
   std::deque<int> answers;  // one per dialog; a dialog with no answer left fails the test

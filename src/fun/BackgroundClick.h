@@ -1,0 +1,14 @@
+#pragma once
+
+#include "app/Game.h"
+#include "fun/Stage.h"
+
+// A click on the window background: the random background gets a new colour,
+// the night sky sends one or three copies of the icon flying across.
+void Form_Click(Game& game, Stage& stage);
+
+// Each sprite move is followed by a wait this long: the pace of the original
+// clock, so one icon takes about one and a half seconds to cross.
+constexpr int kSpriteStepMilliseconds = 14;
+constexpr int kFlightFrames = 101;
+constexpr int kSpriteExtent = 48;
