@@ -4,7 +4,7 @@ BUILD ?= build
 SANITIZED ?= build-sanitize
 JOBS ?= $(shell nproc)
 
-.PHONY: setup build run test test-plain test-sanitized clean
+.PHONY: setup build run test test-plain test-sanitized fuzz bench clean
 
 setup:
 	@bash scripts/setup
@@ -28,5 +28,20 @@ test-sanitized: setup
 	cd $(SANITIZED) && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --output-on-failure -j $(JOBS)
 
+# make fuzz [FUZZ_SECONDS=600]: each libFuzzer target for that long, starting
+# from the committed corpus; inputs that crash land in fuzz/crashes/.
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+fuzz: setup
+	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTSUBURA_FUZZ=ON
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	mkdir -p fuzz/crashes
+	for target in puzzle_reader open_path settings; do \
+	  mkdir -p $(FUZZ_BUILD)/corpus/$$target && \
+	  ./$(FUZZ_BUILD)/fuzz/fuzz_$$target -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	    -artifact_prefix=fuzz/crashes/$$target- $(FUZZ_BUILD)/corpus/$$target fuzz/corpus/$$target \
+	    || exit 1; \
+	done
+
 clean:
-	rm -rf $(BUILD) $(SANITIZED)
+	rm -rf $(BUILD) $(SANITIZED) $(FUZZ_BUILD)

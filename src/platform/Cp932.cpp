@@ -2,33 +2,45 @@
 
 #include <iconv.h>
 
-#include <cerrno>
-
 namespace {
 
-// Converts between two iconv encodings; nullopt on any invalid or cut sequence.
-std::optional<std::string> Convert(const char* to, const char* from, const char* data,
-                                   std::size_t size) {
-  iconv_t cd = iconv_open(to, from);
-  if (cd == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
-  std::string out(size * 2 + 4, '\0');
-  char* in = const_cast<char*>(data);
-  std::size_t inLeft = size;
-  char* outPtr = out.data();
-  std::size_t outLeft = out.size();
-  std::optional<std::string> result;
-  if (iconv(cd, &in, &inLeft, &outPtr, &outLeft) != static_cast<std::size_t>(-1)) {
-    out.resize(out.size() - outLeft);
-    result = std::move(out);
+// One conversion direction, opened once: opening a converter costs far more
+// than converting a word.
+class Converter {
+ public:
+  Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
+  ~Converter() {
+    if (Valid()) iconv_close(cd_);
   }
-  iconv_close(cd);
-  return result;
-}
+  Converter(const Converter&) = delete;
+  Converter& operator=(const Converter&) = delete;
+
+  // nullopt on any invalid or cut sequence.
+  std::optional<std::string> operator()(const char* data, std::size_t size) {
+    if (!Valid()) return std::nullopt;
+    iconv(cd_, nullptr, nullptr, nullptr, nullptr);  // a fresh shift state
+    std::string out(size * 2 + 4, '\0');
+    char* in = const_cast<char*>(data);
+    std::size_t inLeft = size;
+    char* outPtr = out.data();
+    std::size_t outLeft = out.size();
+    if (iconv(cd_, &in, &inLeft, &outPtr, &outLeft) == static_cast<std::size_t>(-1)) {
+      return std::nullopt;
+    }
+    out.resize(out.size() - outLeft);
+    return out;
+  }
+
+ private:
+  bool Valid() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
+  iconv_t cd_;
+};
 
 }  // namespace
 
 std::optional<std::u16string> Cp932ToUtf16(std::string_view bytes) {
-  auto raw = Convert("UTF-16LE", "CP932", bytes.data(), bytes.size());
+  thread_local Converter toUtf16("UTF-16LE", "CP932");
+  auto raw = toUtf16(bytes.data(), bytes.size());
   if (!raw) return std::nullopt;
   std::u16string text(raw->size() / 2, u'\0');
   for (std::size_t i = 0; i < text.size(); ++i) {
@@ -44,5 +56,6 @@ std::optional<std::string> Utf16ToCp932(std::u16string_view text) {
     raw[2 * i] = static_cast<char>(text[i] & 0xFF);
     raw[2 * i + 1] = static_cast<char>(text[i] >> 8);
   }
-  return Convert("CP932", "UTF-16LE", raw.data(), raw.size());
+  thread_local Converter toCp932("CP932", "UTF-16LE");
+  return toCp932(raw.data(), raw.size());
 }
