@@ -28,6 +28,13 @@ test-sanitized: setup
 	cd $(SANITIZED) && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --output-on-failure -j $(JOBS)
 
+# make bench: the speed of the hot paths in an optimised build.
+BENCH_BUILD ?= build-bench
+bench: setup
+	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BENCH_BUILD) -j $(JOBS) --target tsubura_bench
+	./$(BENCH_BUILD)/bench/tsubura_bench
+
 # make fuzz [FUZZ_SECONDS=600]: each libFuzzer target for that long, starting
 # from the committed corpus; inputs that crash land in fuzz/crashes/.
 FUZZ_BUILD ?= build-fuzz
@@ -44,4 +51,4 @@ fuzz: setup
 	done
 
 clean:
-	rm -rf $(BUILD) $(SANITIZED) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(SANITIZED) $(FUZZ_BUILD) $(BENCH_BUILD)

@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStaticText>
 
 #include "platform/MouseButtons.h"
 #include "platform/QtColour.h"
@@ -34,11 +35,23 @@ void BoardPicture::SetFontPoints(double points) {
   font_.setPixelSize(std::max(kMinimumTextPixels, PointsToPixels(points)));
   // Crisp glyphs in exactly the colour of their cell, as the game has always drawn them.
   font_.setStyleStrategy(QFont::NoAntialias);
+  glyphs_.clear();
   Invalidate();
 }
 
 void BoardPicture::Invalidate() {
   stale_ = true;
+}
+
+const QStaticText& BoardPicture::Glyph(char16_t c) {
+  auto found = glyphs_.find(c);
+  if (found == glyphs_.end()) {
+    QStaticText text{QString(QChar(c))};
+    text.setTextFormat(Qt::PlainText);
+    text.prepare(QTransform(), font_);
+    found = glyphs_.emplace(c, std::move(text)).first;
+  }
+  return found->second;
 }
 
 void BoardPicture::Render() {
@@ -53,22 +66,24 @@ void BoardPicture::Render() {
     painter.drawLine(QLineF(line.x1, line.y1, line.x2, line.y2));
   }
   painter.setFont(font_);
-  const QFontMetricsF metrics(font_);
+  Colour pen = 0;
   for (const CellPaint& cell : shown_.cells) {
-    painter.setPen(ToQColor(cell.colour));
-    const QString text(QChar(cell.text));
+    if (cell.colour != pen) {
+      pen = cell.colour;
+      painter.setPen(ToQColor(pen));
+    }
+    const QStaticText& glyph = Glyph(cell.text);
     if (!face_.turned) {
-      painter.drawText(QPointF(cell.left, cell.top + metrics.ascent()), text);
+      painter.drawStaticText(QPointF(cell.left, cell.top), glyph);
       continue;
     }
     // A vertical face printed on a line: each glyph a quarter turn to the left
     // within its own cell.
-    const double w = metrics.horizontalAdvance(text);
-    const double h = metrics.height();
+    const QSizeF size = glyph.size();
     painter.save();
-    painter.translate(cell.left + w / 2, cell.top + h / 2);
+    painter.translate(cell.left + size.width() / 2, cell.top + size.height() / 2);
     painter.rotate(-90);
-    painter.drawText(QPointF(-w / 2, -h / 2 + metrics.ascent()), text);
+    painter.drawStaticText(QPointF(-size.width() / 2, -size.height() / 2), glyph);
     painter.restore();
   }
   update();

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QImage>
+#include <QStaticText>
 #include <QWidget>
+#include <unordered_map>
 
 #include "board/BoardPaint.h"
 #include "platform/Fonts.h"
@@ -39,10 +41,13 @@ class BoardPicture : public QWidget {
 
  private:
   void Render();
+  // Each character laid out once per font, then drawn as often as needed.
+  const QStaticText& Glyph(char16_t c);
   void Invalidate();
 
   QImage image_;
   QFont font_;
+  std::unordered_map<char16_t, QStaticText> glyphs_;
   BoardFace face_;
   double points_ = 12;
   BoardPaint shown_;

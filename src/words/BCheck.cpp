@@ -12,9 +12,9 @@ class Canvas {
  public:
   void PaintWhite() { points_.fill(kWhite); }
   Point& operator()(int x, int y) { return points_[static_cast<std::size_t>(y * kSide + x)]; }
+  static constexpr int kSide = kMaxBoardSize + 2;
 
  private:
-  static constexpr int kSide = kMaxBoardSize + 2;
   std::array<Point, kSide * kSide> points_{};
 };
 
@@ -53,10 +53,10 @@ int SAIKR(Canvas& canvas, Grid<std::uint8_t>& visited, int n, int startX, int st
   return reached;
 }
 
-// A letter pair beside an empty point, along the line through (c, r) step (dx, dy).
-bool OpenRun(Canvas& canvas, int c, int r, int dx, int dy) {
-  const Point a = canvas(c, r), b = canvas(c + dx, r + dy), d = canvas(c + 2 * dx, r + 2 * dy);
-  return (a == kWhite && b == kBlack && d == kBlack) || (a == kBlack && b == kBlack && d == kWhite);
+// A letter pair beside an empty point: the three points from p, `step` apart.
+inline bool OpenRun(const Point* p, int step) {
+  const Point a = p[0], b = p[step], d = p[2 * step];
+  return b == kBlack && ((a == kWhite && d == kBlack) || (a == kBlack && d == kWhite));
 }
 
 }  // namespace
@@ -93,10 +93,12 @@ void BCheck(PuzzleState& puzzle) {
         canvas(x + 1, y + 1) = kBlack;
     }
   }
-  for (int line = 0; line <= n + 1; ++line) {
+  // Every window of three along every row and column; one open run is enough.
+  for (int line = 0; line <= n + 1 && puzzle.Incomplete == 0; ++line) {
     for (int start = 0; start <= n - 1; ++start) {
-      if (OpenRun(canvas, start, line, 1, 0) || OpenRun(canvas, line, start, 0, 1)) {
+      if (OpenRun(&canvas(start, line), 1) || OpenRun(&canvas(line, start), Canvas::kSide)) {
         puzzle.Incomplete = 1;
+        break;
       }
     }
   }
