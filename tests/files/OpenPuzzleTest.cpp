@@ -108,8 +108,9 @@ TEST_F(OpenPuzzleTest, AFileTheGameCannotUseIsRefusedAndNothingChanges) {
   PuzzleFile bad = TestPuzzle(4);
   bad.BoardSize = 31;
   std::ofstream(folder.Path("cut.tbr"), std::ios::binary) << std::string("\x02\x00\x82", 3);
-  for (const std::string& path :
-       {Puzzle("bad.tbr", bad), folder.Path("cut.tbr"), folder.Path("vanished.tbr")}) {
+  // A folder stands for a file that cannot be read once chosen.
+  for (const std::string& path : {Puzzle("bad.tbr", bad), folder.Path("cut.tbr"),
+                                  folder.Path("vanished.tbr"), folder.Path()}) {
     host.answers = {0};
     host.openFiles.push_back(path);
     OpenPuzzle(game);

@@ -132,6 +132,12 @@ TEST_F(SavePuzzleTest, AFailedWriteKeepsTheOldFileAndTellsThePlayer) {
 
   host.dialogs.clear();
   host.answers = {0};
+  game.OpenedPath = folder.Path("removed/daily.tbr");  // its folder was removed
+  SavePuzzle(game);
+  EXPECT_EQ(host.Messages(), std::vector<std::u16string>{u"保存できませんでした。"});
+
+  host.dialogs.clear();
+  host.answers = {0};
   game.SaveFolder = folder.Path("removed");
   SavePuzzleAs(game);
   EXPECT_EQ(host.Messages(), std::vector<std::u16string>{u"保存できませんでした。"});

@@ -65,12 +65,38 @@ TEST_F(SdlWavePlayerTest, AValidClipReachesTheSoundDevice) {
   EXPECT_NE(std::search(raw.begin(), raw.end(), probe.begin(), probe.end()), raw.end());
 }
 
+TEST_F(SdlWavePlayerTest, ANewSoundCutsOffTheOnePlaying) {
+  // Twenty seconds of noise: the disk driver here writes far faster than
+  // real time, and noise makes every stretch of the clip recognisable.
+  Bytes long_(44100 * 20, 0);
+  std::uint32_t seed = 12345;
+  for (auto& byte : long_)
+    byte = static_cast<std::uint8_t>((seed = seed * 1103515245 + 12345) >> 16);
+  Bytes short_(2000, 0);
+  for (std::size_t i = 0; i < short_.size(); ++i)
+    short_[i] = static_cast<std::uint8_t>(100 + i % 13);
+  {
+    SdlWavePlayer player;
+    player.Play(WaveOf(long_));
+    SDL_Delay(150);
+    player.Play(WaveOf(short_));
+    SDL_Delay(300);
+  }
+  const Bytes raw = ReadFile(output);
+  const Bytes shortProbe(short_.begin() + 500, short_.begin() + 700);
+  const Bytes longTail(long_.end() - 200, long_.end());
+  EXPECT_NE(std::search(raw.begin(), raw.end(), shortProbe.begin(), shortProbe.end()), raw.end());
+  EXPECT_EQ(std::search(raw.begin(), raw.end(), longTail.begin(), longTail.end()), raw.end())
+      << "the end of the first sound was never played";
+}
+
 TEST_F(SdlWavePlayerTest, AnEmptyOrBrokenClipIsSilent) {
   {
     SdlWavePlayer player;
     player.Play(Bytes{0});
     player.Play(Bytes{'R', 'I', 'F', 'F', 0});
     player.Play(Bytes{});
+    player.Play(Bytes(500, 0xAB));  // not a wave image at all
     SDL_Delay(50);
   }
   const Bytes raw = ReadFile(output);
