@@ -160,7 +160,6 @@ void Formain::SetOuterSizeTwips(int width, int height) {
   const QSize frame = frameGeometry().size() - geometry().size();
   const int outerWidth = static_cast<int>(std::lround(double(width) / kTwipsPerPixel));
   const int outerHeight = static_cast<int>(std::lround(double(height) / kTwipsPerPixel));
-  setMinimumSize(0, 0);
   resize(outerWidth - frame.width(), outerHeight - frame.height());
 }
 
