@@ -4,6 +4,7 @@
 # every 50 ms, with the resident memory sampled every 10 s.
 # Usage: bench/soak.sh BUILD_DIR [DURATION]
 set -euo pipefail
+source "$(dirname "$0")/../scripts/xvfb.sh"
 build=$(cd "$1" && pwd)
 duration=${2:-600}
 work=$(mktemp -d)
@@ -13,12 +14,7 @@ mkdir "$work/Data"
 # Message mode none, green background, sounds off: nothing modal interrupts.
 python3 -c "import struct; open('$work/Data/Data.dat','wb').write(struct.pack('<24h', 0, 0, 0, 1, *([0]*20)))"
 
-exec 3> "$work/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp > /dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$work/display")"
-unset QT_QPA_PLATFORM
+start_xvfb "$work" 1280x1024
 
 "$work/tsubura" > /dev/null 2>&1 &
 game_pid=$!

@@ -41,13 +41,19 @@ class Grid {
   std::array<std::array<T, kLast - kFirst + 1>, kLast - kFirst + 1> cells_{};
 };
 
-struct WordEntry {
+// A word of the list as a puzzle file stores it.
+struct StoredWord {
   std::u16string Text;
   std::int32_t Points = 0;
   std::int16_t Placed = 0;  // 1 = on the board
   std::int16_t Column = 0;  // cell of the first character, while placed
   std::int16_t Row = 0;
-  std::int16_t Direction = 0;            // 0 across, 1 down
+  std::int16_t Direction = 0;  // 0 across, 1 down
+  bool operator==(const StoredWord&) const = default;
+};
+
+// A word of the list in play: what the file stores, and its labels' colours.
+struct WordEntry : StoredWord {
   Colour TextColour = ColourUnplaced;    // label La(k)
   Colour PointsColour = ColourUnplaced;  // label La2(k)
 

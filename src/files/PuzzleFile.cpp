@@ -186,14 +186,7 @@ std::optional<Bytes> EncodePuzzleFile(const PuzzleFile& file) {
 
 void ApplyPuzzleFile(const PuzzleFile& file, PuzzleState& puzzle) {
   for (std::size_t k = 1; k <= file.Entries.size(); ++k) {
-    const PuzzleFile::Entry& e = file.Entries[k - 1];
-    WordEntry& w = puzzle.Word(static_cast<int>(k));
-    w.Text = e.Text;
-    w.Points = e.Points;
-    w.Placed = e.Placed;
-    w.Column = e.Column;
-    w.Row = e.Row;
-    w.Direction = e.Direction;
+    static_cast<StoredWord&>(puzzle.Word(static_cast<int>(k))) = file.Entries[k - 1];
   }
   puzzle.CountSuffix = file.CountSuffix;
   puzzle.ScoreSuffix = file.ScoreSuffix;
@@ -208,8 +201,7 @@ PuzzleFile PuzzleFileOf(const PuzzleState& puzzle, bool withHeader) {
   PuzzleFile file;
   file.HasHeader = withHeader;
   for (int k = 1; k <= file.EntryCount(); ++k) {
-    const WordEntry& w = puzzle.Word(k);
-    file.Entries.push_back({w.Text, w.Points, w.Placed, w.Column, w.Row, w.Direction});
+    file.Entries.push_back(puzzle.Word(k));
   }
   file.CountSuffix = puzzle.CountSuffix;
   file.ScoreSuffix = puzzle.ScoreSuffix;

@@ -13,15 +13,7 @@
 // A puzzle file as it stands on disk, field by field. Two layouts: 60 entries
 // without header, or 90 entries after the 12-byte header "バージョン２".
 struct PuzzleFile {
-  struct Entry {
-    std::u16string Text;
-    std::int32_t Points = 0;
-    std::int16_t Placed = 0;
-    std::int16_t Column = 0;
-    std::int16_t Row = 0;
-    std::int16_t Direction = 0;
-    bool operator==(const Entry&) const = default;
-  };
+  using Entry = StoredWord;
 
   bool HasHeader = false;      // the 90-entry layout
   std::vector<Entry> Entries;  // 60 or 90

@@ -2,6 +2,7 @@
 # The real program under Xvfb: "終了" from the menu, "はい" in the dialog, and
 # the process ends with status 0.
 set -euo pipefail
+source "$(dirname "$0")/../../scripts/xvfb.sh"
 game=$1
 work=$(mktemp -d)
 cleanup() {
@@ -13,12 +14,7 @@ trap cleanup EXIT
 cp "$game" "$work/tsubura"
 mkdir "$work/Data"
 
-exec 3> "$work/display"
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp > /dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$work/display")"
-unset QT_QPA_PLATFORM
+start_xvfb "$work" 800x600
 
 "$work/tsubura" > "$work/log" 2>&1 &
 game_pid=$!
