@@ -118,7 +118,7 @@ void GameApp::RunMenuCommand(const QString& name) {
          ConfirmQuit(game_, ignored);
        }},
   };
-  // Help and version have no action; the others arrive with their features.
+  // Help and version have no action.
   if (auto command = commands.find(name); command != commands.end()) command->second();
 }
 

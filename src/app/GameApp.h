@@ -52,8 +52,6 @@ class GameApp : public Host, public Stage {
   Game& State() { return game_; }
   Formain& Window() { return *window_; }
   SoundEffects& Sounds() { return sounds_; }
-  Random& Generator() { return random_; }
-  const std::string& AppDir() const { return appDir_; }
   const std::string& DataFolder() const { return dataFolder_; }
   std::string SettingsPath() const { return dataFolder_ + "/Data.dat"; }
 

@@ -9,7 +9,6 @@
 struct Counters {
   std::u16string Lg1, Lg2, Lg3;
   Colour Lg2Colour;
-  bool operator==(const Counters&) const = default;
 };
 
 constexpr Colour kIncompleteRed = 0x0000FF;

@@ -4,10 +4,7 @@
 
 #include "platform/Colour.h"
 
-// The one place where &HBBGGRR colours become Qt colours and back.
+// The one place where &HBBGGRR colours become Qt colours.
 inline QColor ToQColor(Colour c) {
   return QColor(RedOf(c), GreenOf(c), BlueOf(c));
-}
-inline Colour FromQColor(const QColor& c) {
-  return Bgr(c.blue(), c.green(), c.red());
 }

@@ -14,8 +14,3 @@ class Random {
  private:
   std::mt19937_64 engine_{0};
 };
-
-// Int(r * m) + 1: a whole number from 1 to m.
-inline int DrawOneTo(double r, int m) {
-  return static_cast<int>(r * m) + 1;
-}
