@@ -130,3 +130,39 @@ TEST_F(OpenAndSave, EachMessageModeSavesTheSameBytes) {
 }
 
 }  // namespace
+
+namespace {
+
+using ShippedSamples = OpenAndSave;
+
+TEST_F(ShippedSamples, EachOpensThroughTheDialogWithItsWordsAndCounters) {
+  struct Sample {
+    const char* name;
+    int words, size;
+    const char* placed;
+    const char* now;
+  };
+  for (const Sample& s :
+       {Sample{"hajimete", 20, 8, "0匹", "NOW:0点"}, Sample{"tsuzuki", 25, 10, "5品", "NOW:620円"},
+        Sample{"kanji", 45, 15, "0語", "NOW:0点"},
+        Sample{"english", 31, 12, "0 words", "NOW:0 pts"},
+        Sample{"ookii", 90, 30, "0個", "NOW:0点"}}) {
+    SCOPED_TRACE(s.name);
+    const QString path = QStringLiteral(TSUBURA_SAMPLES) + "/" + s.name + ".tbr";
+    {
+      DialogAnswerer answerer({}, {path});
+      Trigger("ファイルを開く");
+    }
+    app->RunPass();
+    EXPECT_EQ(State().Puzzle.WordCount, s.words);
+    EXPECT_EQ(State().Puzzle.BoardSize, s.size);
+    EXPECT_EQ(State().Puzzle.Incomplete, 0);
+    EXPECT_TRUE(Window().La[s.words]->isVisible());
+    EXPECT_EQ(Window().Lg1->text(), QString::fromUtf8(s.placed));
+    EXPECT_EQ(Window().Lg2->text(), QString::fromUtf8(s.now));
+  }
+  EXPECT_EQ(Window().Lg3->text(), QStringLiteral("MAX:0点"))
+      << "the last board is empty and complete";
+}
+
+}  // namespace
