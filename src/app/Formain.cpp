@@ -17,7 +17,6 @@
 
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
 const QString kGothic = QStringLiteral("ＭＳ ゴシック");
 const QString kProportionalGothic = QStringLiteral("ＭＳ Ｐゴシック");
 

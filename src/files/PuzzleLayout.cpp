@@ -10,7 +10,6 @@ namespace {
 constexpr int kPanelLeft = 272;
 constexpr int kPanelTop = 8;
 constexpr int kLabelPitch = 16;  // labels are 17 high: neighbours overlap by one pixel
-constexpr int kTwipsPerPixel = 15;
 
 }  // namespace
 

@@ -21,3 +21,7 @@ struct PuzzleLayout {
 };
 
 PuzzleLayout LayOutPuzzle(const PuzzleState& puzzle);
+
+// The window's outer size is given in twips, 1/1440 inch: 15 to a pixel at
+// 96 dots per inch.
+constexpr int kTwipsPerPixel = 15;
