@@ -18,12 +18,21 @@ start_xvfb "$work" 800x600
 
 "$work/tsubura" > "$work/log" 2>&1 &
 game_pid=$!
-timeout 10 xdotool search --sync --name 'ツブラ' > /dev/null
-sleep 0.5
+# Waits up to 10 s until at least $2 visible windows match: --name or --class $1.
+wait_for_windows() {
+  for _ in $(seq 100); do
+    [ "$(xdotool search --onlyvisible "$1" "$3" 2>/dev/null | wc -l)" -ge "$2" ] && return 0
+    sleep 0.1
+  done
+  echo "waited in vain for $2 windows matching $1 $3"; exit 1
+}
+wait_for_windows --name 1 'ツブラ'
+sleep 0.3
 xdotool mousemove 20 10 click 1     # the "ファイル" menu
-sleep 0.5
+wait_for_windows --class 2 tsubura  # its popup is open
 xdotool key Up Return               # its last item, "終了"
-sleep 0.8
+wait_for_windows --name 2 'ツブラ'  # the question beside the main window
+sleep 0.3
 xdotool key space                   # "はい", the focused first button
 for _ in $(seq 50); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
 if kill -0 "$game_pid" 2>/dev/null; then
