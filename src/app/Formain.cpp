@@ -20,21 +20,14 @@ namespace {
 const QString kGothic = QStringLiteral("ＭＳ ゴシック");
 const QString kProportionalGothic = QStringLiteral("ＭＳ Ｐゴシック");
 
-void SetColours(QWidget* widget, Colour background, Colour text) {
-  QPalette palette = widget->palette();
-  palette.setColor(QPalette::Window, ToQColor(background));
-  palette.setColor(QPalette::WindowText, ToQColor(text));
-  widget->setPalette(palette);
-  widget->setAutoFillBackground(true);
-}
-
 QLabel* CounterLabel(QWidget* parent, const char* name, int top, int width) {
   auto* label = new QLabel(parent);
   label->setObjectName(QString::fromUtf8(name));
   label->setGeometry(8, top, width, 33);
   label->setFont(FontAtPoints(kGothic, 24));
   label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  SetColours(label, 0xFFFFFF, 0x000000);
+  SetBackgroundColour(label, 0xFFFFFF);
+  SetTextColour(label, 0x000000);
   return label;
 }
 
@@ -164,10 +157,7 @@ void Formain::SetOuterSizeTwips(int width, int height) {
 
 void Formain::SetBackground(Colour colour) {
   background_ = colour;
-  QPalette palette = client_->palette();
-  palette.setColor(QPalette::Window, ToQColor(colour));
-  client_->setPalette(palette);
-  client_->setAutoFillBackground(true);
+  SetBackgroundColour(client_, colour);
 }
 
 void Formain::ShowCounters(const Counters& counters) {
@@ -176,7 +166,7 @@ void Formain::ShowCounters(const Counters& counters) {
   Lg3->setText(ToQString(counters.Lg3));
   if (counters.Lg2Colour != lg2Colour_) {
     lg2Colour_ = counters.Lg2Colour;
-    SetColours(Lg2, 0xFFFFFF, lg2Colour_);
+    SetTextColour(Lg2, lg2Colour_);
   }
 }
 

@@ -8,23 +8,49 @@ namespace {
 
 const std::string kHeaderBytes("\x83\x6F\x81\x5B\x83\x57\x83\x87\x83\x93\x82\x51", 12);
 
-// Reads little-endian fields; past the end of the bytes every field reads 0.
+// Reads the fields in file order, little-endian; past the end of the bytes
+// every field reads 0 and every text "". The first text that is not code page
+// 932 becomes the failure and ends the reading.
 class FieldReader {
  public:
-  explicit FieldReader(const Bytes& bytes) : bytes_(bytes) {}
+  FieldReader(const Bytes& bytes, std::size_t start) : bytes_(bytes), position_(start) {}
 
-  void Skip(std::size_t n) { position_ += n; }
-  std::int16_t Integer() { return static_cast<std::int16_t>(Unsigned(2)); }
-  std::int32_t Long() { return static_cast<std::int32_t>(Unsigned(4)); }
-  std::string Raw(std::size_t n) {
-    const std::size_t start = std::min(position_, bytes_.size());
-    const std::size_t end = std::min(position_ + n, bytes_.size());
-    position_ += n;
-    return std::string(bytes_.begin() + static_cast<std::ptrdiff_t>(start),
-                       bytes_.begin() + static_cast<std::ptrdiff_t>(end));
+  void Integer(std::int16_t& v) { v = static_cast<std::int16_t>(Unsigned(2)); }
+  void Long(std::int32_t& v) { v = static_cast<std::int32_t>(Unsigned(4)); }
+  void CountedText(std::u16string& text, int k) {
+    const auto count = static_cast<std::uint16_t>(Unsigned(2));
+    Text(text, count, "the text of word " + std::to_string(k));
+  }
+  void Suffixes(std::u16string& countSuffix, std::u16string& scoreSuffix) {
+    std::int16_t countLength = 0, scoreLength = 0;
+    Integer(countLength);
+    Integer(scoreLength);
+    if (countLength < 0 || scoreLength < 0) {
+      Fail("a suffix has a negative length");
+      return;
+    }
+    Text(countSuffix, static_cast<std::size_t>(countLength), "the count suffix");
+    Text(scoreSuffix, static_cast<std::size_t>(scoreLength), "the score suffix");
   }
 
+  std::optional<std::string> failure;
+
  private:
+  void Fail(std::string reason) {
+    if (!failure) failure = std::move(reason);
+  }
+  void Text(std::u16string& text, std::size_t size, const std::string& what) {
+    const std::size_t start = std::min(position_, bytes_.size());
+    const std::size_t end = std::min(position_ + size, bytes_.size());
+    position_ += size;
+    const std::string raw(bytes_.begin() + static_cast<std::ptrdiff_t>(start),
+                          bytes_.begin() + static_cast<std::ptrdiff_t>(end));
+    if (auto decoded = Cp932ToUtf16(raw)) {
+      text = std::move(*decoded);
+    } else {
+      Fail(what + " is not valid Shift_JIS (code page 932) text");
+    }
+  }
   std::uint32_t Unsigned(int size) {
     std::uint32_t value = 0;
     for (int i = 0; i < size; ++i, ++position_) {
@@ -34,22 +60,77 @@ class FieldReader {
   }
 
   const Bytes& bytes_;
-  std::size_t position_ = 0;
+  std::size_t position_;
 };
 
+// Writes the fields in file order; a text without a code page 932 form
+// becomes the failure.
 class FieldWriter {
  public:
   void Integer(std::int16_t v) { Unsigned(static_cast<std::uint16_t>(v), 2); }
   void Long(std::int32_t v) { Unsigned(static_cast<std::uint32_t>(v), 4); }
   void Raw(const std::string& s) { bytes.insert(bytes.end(), s.begin(), s.end()); }
+  void CountedText(const std::u16string& text, int) {
+    const auto encoded = Encode(text, 0xFFFF);
+    Integer(static_cast<std::int16_t>(encoded.size()));
+    Raw(encoded);
+  }
+  // The lengths are always those of the suffixes written, so the fields after
+  // them stay where a reader looks for them.
+  void Suffixes(const std::u16string& countSuffix, const std::u16string& scoreSuffix) {
+    const auto count = Encode(countSuffix, 0x7FFF), score = Encode(scoreSuffix, 0x7FFF);
+    Integer(static_cast<std::int16_t>(count.size()));
+    Integer(static_cast<std::int16_t>(score.size()));
+    Raw(count);
+    Raw(score);
+  }
 
   Bytes bytes;
+  bool failed = false;
 
  private:
+  std::string Encode(const std::u16string& text, std::size_t longest) {
+    auto encoded = Utf16ToCp932(text);
+    if (!encoded || encoded->size() > longest) {
+      failed = true;
+      return {};
+    }
+    return *encoded;
+  }
   void Unsigned(std::uint32_t v, int size) {
     for (int i = 0; i < size; ++i) bytes.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
   }
 };
+
+// Fields 1 to 14 of both layouts, in file order, for reading and for writing.
+template <typename Fields, typename File>
+void WalkFields(Fields& fields, File& file) {
+  int k = 0;
+  for (auto& entry : file.Entries) fields.CountedText(entry.Text, ++k);
+  for (auto& entry : file.Entries) fields.Long(entry.Points);
+  fields.Suffixes(file.CountSuffix, file.ScoreSuffix);
+  fields.Integer(file.BoardSize);
+  fields.Integer(file.MaxWordLength);
+  fields.Integer(file.WordCount);
+  for (auto& entry : file.Entries) fields.Integer(entry.Placed);
+  for (auto& entry : file.Entries) fields.Integer(entry.Column);
+  for (auto& entry : file.Entries) fields.Integer(entry.Row);
+  for (auto& entry : file.Entries) fields.Integer(entry.Direction);
+  fields.Long(file.PlacedCount);
+  fields.Long(file.Score);
+}
+
+// The fields a file and the puzzle state share by name.
+template <typename From, typename To>
+void CopySharedFields(const From& from, To& to) {
+  to.CountSuffix = from.CountSuffix;
+  to.ScoreSuffix = from.ScoreSuffix;
+  to.BoardSize = from.BoardSize;
+  to.MaxWordLength = from.MaxWordLength;
+  to.WordCount = from.WordCount;
+  to.PlacedCount = from.PlacedCount;
+  to.Score = from.Score;
+}
 
 bool Inside(int v, int low, int high) {
   return v >= low && v <= high;
@@ -78,52 +159,14 @@ std::optional<PuzzleFileError> CheckPlacement(const PuzzleFile& file, int k) {
 
 std::variant<PuzzleFile, PuzzleFileError> DecodePuzzleFile(const Bytes& bytes) {
   PuzzleFile file;
-  FieldReader in(bytes);
   file.HasHeader =
       bytes.size() >= kHeaderBytes.size() &&
       std::equal(kHeaderBytes.begin(), kHeaderBytes.end(), bytes.begin(),
                  [](char h, std::uint8_t b) { return static_cast<std::uint8_t>(h) == b; });
-  if (file.HasHeader) in.Skip(kHeaderBytes.size());
-  const int e = file.EntryCount();
-  file.Entries.resize(static_cast<std::size_t>(e));
-
-  auto text = [](const std::string& raw,
-                 const std::string& what) -> std::variant<std::u16string, PuzzleFileError> {
-    if (auto t = Cp932ToUtf16(raw)) return *t;
-    return PuzzleFileError{what + " is not valid Shift_JIS (code page 932) text"};
-  };
-  for (int k = 0; k < e; ++k) {
-    const auto count = static_cast<std::uint16_t>(in.Integer());
-    auto t = text(in.Raw(count), "the text of word " + std::to_string(k + 1));
-    if (auto* error = std::get_if<PuzzleFileError>(&t)) return *error;
-    file.Entries[static_cast<std::size_t>(k)].Text = std::get<std::u16string>(t);
-  }
-  for (auto& entry : file.Entries) entry.Points = in.Long();
-  const std::int16_t countSuffixLength = in.Integer();
-  const std::int16_t scoreSuffixLength = in.Integer();
-  if (countSuffixLength < 0 || scoreSuffixLength < 0) {
-    return PuzzleFileError{"a suffix has a negative length"};
-  }
-  struct Suffix {
-    std::int16_t length;
-    std::u16string* target;
-    const char* what;
-  };
-  for (const Suffix& suffix : {Suffix{countSuffixLength, &file.CountSuffix, "the count suffix"},
-                               Suffix{scoreSuffixLength, &file.ScoreSuffix, "the score suffix"}}) {
-    auto t = text(in.Raw(static_cast<std::size_t>(suffix.length)), suffix.what);
-    if (auto* error = std::get_if<PuzzleFileError>(&t)) return *error;
-    *suffix.target = std::get<std::u16string>(t);
-  }
-  file.BoardSize = in.Integer();
-  file.MaxWordLength = in.Integer();
-  file.WordCount = in.Integer();
-  for (auto& entry : file.Entries) entry.Placed = in.Integer();
-  for (auto& entry : file.Entries) entry.Column = in.Integer();
-  for (auto& entry : file.Entries) entry.Row = in.Integer();
-  for (auto& entry : file.Entries) entry.Direction = in.Integer();
-  file.PlacedCount = in.Long();
-  file.Score = in.Long();
+  file.Entries.resize(static_cast<std::size_t>(file.EntryCount()));
+  FieldReader in(bytes, file.HasHeader ? kHeaderBytes.size() : 0);
+  WalkFields(in, file);
+  if (in.failure) return PuzzleFileError{*in.failure};
   if (auto error = ValidatePuzzleFile(file)) return *error;
   return file;
 }
@@ -153,34 +196,8 @@ std::optional<PuzzleFileError> ValidatePuzzleFile(const PuzzleFile& file) {
 std::optional<Bytes> EncodePuzzleFile(const PuzzleFile& file) {
   FieldWriter out;
   if (file.HasHeader) out.Raw(kHeaderBytes);
-  for (const auto& entry : file.Entries) {
-    auto bytes = Utf16ToCp932(entry.Text);
-    if (!bytes || bytes->size() > 0xFFFF) return std::nullopt;
-    out.Integer(static_cast<std::int16_t>(bytes->size()));
-    out.Raw(*bytes);
-  }
-  for (const auto& entry : file.Entries) out.Long(entry.Points);
-  auto countSuffix = Utf16ToCp932(file.CountSuffix);
-  auto scoreSuffix = Utf16ToCp932(file.ScoreSuffix);
-  if (!countSuffix || !scoreSuffix || countSuffix->size() > 0x7FFF ||
-      scoreSuffix->size() > 0x7FFF) {
-    return std::nullopt;
-  }
-  // The lengths are always those of the suffixes written, so the fields after
-  // them stay where a reader looks for them.
-  out.Integer(static_cast<std::int16_t>(countSuffix->size()));
-  out.Integer(static_cast<std::int16_t>(scoreSuffix->size()));
-  out.Raw(*countSuffix);
-  out.Raw(*scoreSuffix);
-  out.Integer(file.BoardSize);
-  out.Integer(file.MaxWordLength);
-  out.Integer(file.WordCount);
-  for (const auto& entry : file.Entries) out.Integer(entry.Placed);
-  for (const auto& entry : file.Entries) out.Integer(entry.Column);
-  for (const auto& entry : file.Entries) out.Integer(entry.Row);
-  for (const auto& entry : file.Entries) out.Integer(entry.Direction);
-  out.Long(file.PlacedCount);
-  out.Long(file.Score);
+  WalkFields(out, file);
+  if (out.failed) return std::nullopt;
   return out.bytes;
 }
 
@@ -188,13 +205,7 @@ void ApplyPuzzleFile(const PuzzleFile& file, PuzzleState& puzzle) {
   for (std::size_t k = 1; k <= file.Entries.size(); ++k) {
     static_cast<StoredWord&>(puzzle.Word(static_cast<int>(k))) = file.Entries[k - 1];
   }
-  puzzle.CountSuffix = file.CountSuffix;
-  puzzle.ScoreSuffix = file.ScoreSuffix;
-  puzzle.BoardSize = file.BoardSize;
-  puzzle.MaxWordLength = file.MaxWordLength;
-  puzzle.WordCount = file.WordCount;
-  puzzle.PlacedCount = file.PlacedCount;
-  puzzle.Score = file.Score;
+  CopySharedFields(file, puzzle);
 }
 
 PuzzleFile PuzzleFileOf(const PuzzleState& puzzle, bool withHeader) {
@@ -203,12 +214,6 @@ PuzzleFile PuzzleFileOf(const PuzzleState& puzzle, bool withHeader) {
   for (int k = 1; k <= file.EntryCount(); ++k) {
     file.Entries.push_back(puzzle.Word(k));
   }
-  file.CountSuffix = puzzle.CountSuffix;
-  file.ScoreSuffix = puzzle.ScoreSuffix;
-  file.BoardSize = puzzle.BoardSize;
-  file.MaxWordLength = puzzle.MaxWordLength;
-  file.WordCount = puzzle.WordCount;
-  file.PlacedCount = puzzle.PlacedCount;
-  file.Score = puzzle.Score;
+  CopySharedFields(puzzle, file);
   return file;
 }

@@ -65,17 +65,12 @@ Formain2::Formain2(QWidget* owner, const QIcon& icon, Game& game, std::string se
   }
 
   // Marker and colour choices show their colour.
-  auto tint = [](QLabel* label, Colour colour) {
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, ToQColor(colour));
-    label->setPalette(palette);
-  };
-  tint(crossCaptions[0], 0x0000FF);
-  tint(backgroundCaptions[0], 0x008000);
-  tint(backgroundCaptions[1], 0x800080);
-  tint(backgroundCaptions[3], 0x800000);
+  SetTextColour(crossCaptions[0], 0x0000FF);
+  SetTextColour(backgroundCaptions[0], 0x008000);
+  SetTextColour(backgroundCaptions[1], 0x800080);
+  SetTextColour(backgroundCaptions[3], 0x800000);
   RainbowLabel = fontCaptions[3];
-  tint(RainbowLabel, RainbowLabelColour(game_));
+  SetTextColour(RainbowLabel, RainbowLabelColour(game_));
 
   Command1 = new QPushButton(QStringLiteral("OK"), this);
   Command1->setObjectName(QStringLiteral("Command1"));

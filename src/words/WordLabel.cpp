@@ -8,21 +8,15 @@
 
 WordLabel::WordLabel(QWidget* parent, int index) : QLabel(parent), index_(index) {
   setFont(FontAtPoints(QStringLiteral("ＭＳ ゴシック"), 12));
-  setAutoFillBackground(true);
-  setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  QPalette palette = this->palette();
-  palette.setColor(QPalette::Window, ToQColor(kBackground));
-  palette.setColor(QPalette::WindowText, ToQColor(colour_));
-  setPalette(palette);
+  SetBackgroundColour(this, kBackground);
+  ::SetTextColour(this, colour_);
   hide();
 }
 
 void WordLabel::SetTextColour(Colour colour) {
   if (colour == colour_) return;
   colour_ = colour;
-  QPalette palette = this->palette();
-  palette.setColor(QPalette::WindowText, ToQColor(colour));
-  setPalette(palette);
+  ::SetTextColour(this, colour);
 }
 
 void WordLabel::mousePressEvent(QMouseEvent* event) {
