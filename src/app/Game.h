@@ -15,10 +15,9 @@ struct Game {
   Host& host;
 
   // The file the puzzle came from: its header ("バージョン２" for the 90-entry
-  // layout), its path and its base name (the file name up to its first dot).
+  // layout) and its path, which Save writes to and Save As takes its name from.
   std::u16string FileHeader;
   std::string OpenedPath;
-  std::string Sav;
   // Where Save As writes: the program folder, or the per-user folder when the
   // program folder cannot be written.
   std::string SaveFolder;

@@ -53,7 +53,6 @@ void OpenPuzzle(Game& game) {
 
   host.SetText1(Utf8ToUtf16(*path).value_or(u""));
   game.OpenedPath = *path;
-  game.Sav = BaseName(*path);
   game.FileHeader = file->HasHeader ? kFileHeader : u"";
   ApplyPuzzleFile(*file, puzzle);
   // A selection from the previous puzzle would point at a different word.

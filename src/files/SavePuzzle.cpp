@@ -1,5 +1,6 @@
 #include "files/SavePuzzle.h"
 
+#include "files/OpenPuzzle.h"
 #include "files/PuzzleFile.h"
 
 namespace {
@@ -50,8 +51,8 @@ void SavePuzzleAs(Game& game) {
     if (!Asks(game, u"保存しますか？", u"はい", u"いいえ", 1)) return;
     if (!Asks(game, u"もう１回考えなよ。", u"そうね", u"いいや", 0)) return;
   }
-  WriteAndTell(game,
-               game.SaveFolder + "/" + game.Sav + "-" + std::to_string(game.Puzzle.Score) + ".tbr");
+  WriteAndTell(game, game.SaveFolder + "/" + BaseName(game.OpenedPath) + "-" +
+                         std::to_string(game.Puzzle.Score) + ".tbr");
 }
 
 void 保存後メッセージ(Game& game) {

@@ -45,7 +45,6 @@ TEST_F(OpenPuzzleTest, AnOpenedPuzzleFillsTheStateAndTheWindow) {
   EXPECT_EQ(p.BestScore, 999) << "an incomplete board keeps the best score";
   EXPECT_EQ(p.FakeWordIndex, 4);
   EXPECT_EQ(game.OpenedPath, path);
-  EXPECT_EQ(game.Sav, "my");
   EXPECT_EQ(game.FileHeader, u"バージョン２");
   EXPECT_EQ(host.text1.back(), std::u16string(path.begin(), path.end()));
   EXPECT_EQ(host.layouts, 1);
@@ -122,7 +121,6 @@ TEST_F(OpenPuzzleTest, AFileTheGameCannotUseIsRefusedAndNothingChanges) {
     EXPECT_EQ(game.Puzzle.WordCount, 3);
     EXPECT_EQ(game.Puzzle.Score, 10);
     EXPECT_EQ(game.OpenedPath, good);
-    EXPECT_EQ(game.Sav, "good");
     EXPECT_EQ(host.layouts, 1);
   }
 }
