@@ -1,6 +1,7 @@
 #include "ui/Formain3.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -62,7 +63,7 @@ int Formain3::Ask(std::u16string_view message, std::u16string_view title, int bu
         ToQString(captions[static_cast<std::size_t>(i)]));
   Label1->resize(layout.labelWidth, Label1->height());
   CentreOverOwner();
-  // The first button has the keyboard focus, so Enter or Space answers it.
+  // The first button has the keyboard focus, so Return, Enter or Space answers it.
   Command1[0]->setFocus();
   QTimer::singleShot(0, this, [this] { activateWindow(); });
   exec();
@@ -101,4 +102,16 @@ void Formain3::closeEvent(QCloseEvent* event) {
     event->ignore();
   }
   DialogCloseAllowed = false;
+}
+
+void Formain3::keyPressEvent(QKeyEvent* event) {
+  // Return and Enter press the focused button. A held key's repeats are
+  // ignored, so a Return held since the menu cannot answer the question.
+  const bool confirm = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  const auto focused = std::find(Command1.begin(), Command1.end(), focusWidget());
+  if (confirm && !event->isAutoRepeat() && focused != Command1.end() && (*focused)->isVisible()) {
+    Command1_Click(static_cast<int>(focused - Command1.begin()));
+    return;
+  }
+  QDialog::keyPressEvent(event);
 }

@@ -32,6 +32,7 @@ class Formain3 : public QDialog {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void Command1_Click(int index);
