@@ -1,9 +1,14 @@
 #!/usr/bin/env python3
-"""Draws the game's 64 x 64 icon in 256 colours and writes it as an indexed PNG.
+"""Draws the game's icon: the 64 x 64 program icon in 256 colours, and the same
+picture at any size for the desktop's menus and high-density screens.
 
 The picture: a round green tile holding a small board with two crossing words
-(cream letter cells) closed by red end markers.
-Run: python3 make_icon.py [OUTPUT.png]
+(cream letter cells) closed by red end markers. Every size snaps the board to
+whole pixels, so its lines stay sharp; only the round edge and the markers'
+diagonals are smoothed, from 4 x 4 samples a pixel.
+Run: python3 make_icon.py                 (tsubura.png beside this script)
+     python3 make_icon.py OUTPUT.png      (the 64 x 64 program icon)
+     python3 make_icon.py --size N OUTPUT.png
 """
 import math
 import os
@@ -11,7 +16,7 @@ import struct
 import sys
 import zlib
 
-SIZE = 64
+DESIGN_SIZE = 64
 
 
 def palette():
@@ -24,51 +29,103 @@ def palette():
 
 
 PALETTE = palette()
-TRANSPARENT, DARK_GREEN, GREEN, CREAM, RED, EDGE, WHITE = 255, 216 + 26, 217 + 26, 218 + 26, 219 + 26, 220 + 26, 221 + 26
+TRANSPARENT = 255
+DARK_GREEN, GREEN, CREAM, RED, EDGE, WHITE = (PALETTE[242 + i] for i in range(6))
 
 
-def pixel(x, y):
-    cx = cy = (SIZE - 1) / 2
-    r = math.hypot(x - cx, y - cy)
-    if r > 31.5:
-        return TRANSPARENT
-    if r > 29.5:
-        return EDGE
-    # A 5 x 5 board of 9-pixel cells centred in the tile.
-    gx, gy = (x - 9) // 9, (y - 9) // 9
-    inside = 0 <= gx < 5 and 0 <= gy < 5 and 9 <= x < 54 and 9 <= y < 54
-    if not inside:
-        return GREEN if (x + y) % 7 else DARK_GREEN
-    if (x - 9) % 9 == 0 or (y - 9) % 9 == 0:
-        return EDGE
-    across = gy == 2 and 1 <= gx <= 3
-    down = gx == 2 and 1 <= gy <= 3
-    marker = (gy == 2 and gx in (0, 4)) or (gx == 2 and gy in (0, 4))
-    if across or down:
-        lx, ly = (x - 9) % 9, (y - 9) % 9
-        return EDGE if 3 <= lx <= 5 and 3 <= ly <= 5 else CREAM
-    if marker:
-        lx, ly = (x - 9) % 9, (y - 9) % 9
-        return RED if abs(lx - ly) <= 0 or abs(lx + ly - 9) <= 0 else WHITE
-    return WHITE
+class Icon:
+    """The picture laid out for one size, in whole pixels."""
+
+    def __init__(self, size):
+        self.size = size
+        unit = size / DESIGN_SIZE
+        self.unit = unit
+        self.line = max(1, round(unit))
+        self.cell = max(2, round(9 * unit))
+        self.span = 5 * self.cell + self.line
+        self.origin = (size - self.span) // 2
+        self.radius = size / 2 - 0.5 * unit
+
+    def colour(self, sx, sy):
+        """The colour at a sample point, None where the tile is transparent."""
+        r = math.hypot(sx - self.size / 2, sy - self.size / 2)
+        if r > self.radius:
+            return None
+        if r > self.radius - 2 * self.unit:
+            return EDGE
+        px, py = int(sx), int(sy)
+        lx, ly = px - self.origin, py - self.origin
+        if not (0 <= lx < self.span and 0 <= ly < self.span):
+            return GREEN if ((px + py) // self.line) % 7 else DARK_GREEN
+        gx, gy = lx // self.cell, ly // self.cell
+        lx, ly = lx % self.cell, ly % self.cell
+        if gx == 5 or gy == 5 or lx < self.line or ly < self.line:
+            return EDGE
+        inner = self.cell - self.line
+        lx, ly = lx - self.line, ly - self.line
+        if (gy == 2 and 1 <= gx <= 3) or (gx == 2 and 1 <= gy <= 3):
+            third = inner / 3
+            middle = third <= lx < 2 * third and third <= ly < 2 * third
+            return EDGE if middle else CREAM
+        if (gy == 2 and gx in (0, 4)) or (gx == 2 and gy in (0, 4)):
+            fx = sx - (self.origin + gx * self.cell + self.line)
+            fy = sy - (self.origin + gy * self.cell + self.line)
+            stroke = 0.75 * self.line
+            if inner < 3:  # too small for a cross: a red cell
+                return RED
+            return RED if abs(fx - fy) < stroke or abs(fx + fy - inner) < stroke else WHITE
+        return WHITE
+
+    def rgba(self, x, y):
+        """A pixel averaged over 4 x 4 samples, alpha-weighted."""
+        samples = [self.colour(x + (i + 0.5) / 4, y + (j + 0.5) / 4) for i in range(4) for j in range(4)]
+        opaque = [c for c in samples if c is not None]
+        if not opaque:
+            return (0, 0, 0, 0)
+        channels = (round(sum(c[k] for c in opaque) / len(opaque)) for k in range(3))
+        return (*channels, round(255 * len(opaque) / len(samples)))
 
 
 def chunk(kind, data):
     return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF)
 
 
-def main():
-    out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(os.path.abspath(__file__)), "tsubura.png")
-    rows = b"".join(b"\x00" + bytes(pixel(x, y) for x in range(SIZE)) for y in range(SIZE))
+def png(size, colour_type, rows, extra=b""):
+    header = chunk(b"IHDR", struct.pack(">IIBBBBB", size, size, 8, colour_type, 0, 0, 0))
+    body = chunk(b"IDAT", zlib.compress(b"".join(b"\x00" + row for row in rows), 9))
+    return b"\x89PNG\r\n\x1a\n" + header + extra + body + chunk(b"IEND", b"")
+
+
+def program_icon():
+    """The 64 x 64 icon in 256 colours, one sample a pixel."""
+    icon = Icon(DESIGN_SIZE)
+    index = {colour: i for i, colour in reversed(list(enumerate(PALETTE)))}
+
+    def pixel(x, y):
+        colour = icon.colour(x + 0.5, y + 0.5)
+        return TRANSPARENT if colour is None else index[colour]
+
+    rows = [bytes(pixel(x, y) for x in range(DESIGN_SIZE)) for y in range(DESIGN_SIZE)]
     alpha = bytes(0 if i == TRANSPARENT else 255 for i in range(256))
-    png = b"\x89PNG\r\n\x1a\n"
-    png += chunk(b"IHDR", struct.pack(">IIBBBBB", SIZE, SIZE, 8, 3, 0, 0, 0))
-    png += chunk(b"PLTE", b"".join(bytes(c) for c in PALETTE))
-    png += chunk(b"tRNS", alpha)
-    png += chunk(b"IDAT", zlib.compress(rows, 9))
-    png += chunk(b"IEND", b"")
+    extra = chunk(b"PLTE", b"".join(bytes(c) for c in PALETTE)) + chunk(b"tRNS", alpha)
+    return png(DESIGN_SIZE, 3, rows, extra)
+
+
+def sized_icon(size):
+    icon = Icon(size)
+    rows = [b"".join(bytes(icon.rgba(x, y)) for x in range(size)) for y in range(size)]
+    return png(size, 6, rows)
+
+
+def main():
+    args = sys.argv[1:]
+    if args[:1] == ["--size"]:
+        data, out = sized_icon(int(args[1])), args[2]
+    else:
+        data = program_icon()
+        out = args[0] if args else os.path.join(os.path.dirname(os.path.abspath(__file__)), "tsubura.png")
     with open(out, "wb") as f:
-        f.write(png)
+        f.write(data)
 
 
 if __name__ == "__main__":

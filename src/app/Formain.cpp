@@ -1,5 +1,6 @@
 #include "app/Formain.h"
 
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,6 +14,7 @@
 #include "platform/QtColour.h"
 #include "platform/QtText.h"
 #include "ui/Appearance.h"
+#include "ui/Zoom.h"
 #include "words/WordLabel.h"
 
 namespace {
@@ -62,15 +64,16 @@ void Formain::BuildMenuBar() {
     const char* name;
     const char* caption;
   };
-  auto addItems = [this](QMenu* menu, std::initializer_list<Item> items) {
-    for (const Item& item : items) {
-      QAction* action = QString::fromUtf8(item.caption) == QStringLiteral("-")
-                            ? menu->addSeparator()
-                            : menu->addAction(QString::fromUtf8(item.caption));
-      const QString name = QString::fromUtf8(item.name);
-      action->setObjectName(name);
-      connect(action, &QAction::triggered, this, [this, name] { emit menuCommand(name); });
-    }
+  auto addItem = [this](QMenu* menu, const QString& name, const QString& caption) {
+    QAction* action =
+        caption == QStringLiteral("-") ? menu->addSeparator() : menu->addAction(caption);
+    action->setObjectName(name);
+    connect(action, &QAction::triggered, this, [this, name] { emit menuCommand(name); });
+    return action;
+  };
+  auto addItems = [addItem](QMenu* menu, std::initializer_list<Item> items) {
+    for (const Item& item : items)
+      addItem(menu, QString::fromUtf8(item.name), QString::fromUtf8(item.caption));
   };
   auto addMenu = [](QMenu* parent, const char* name) {
     QMenu* menu = parent->addMenu(QString::fromUtf8(name));
@@ -98,6 +101,20 @@ void Formain::BuildMenuBar() {
                    {"区分線3", "-"},
                    {"ヘルプ", "ヘルプ"},
                    {"バージョン", "バージョン情報"}});
+
+  QMenu* view = menuBar()->addMenu(QStringLiteral("表示"));
+  view->setObjectName(QStringLiteral("表示"));
+  auto* zooms = new QActionGroup(view);
+  for (int percent : kZoomChoices) {
+    const QString caption = QStringLiteral("%1%").arg(percent);
+    QAction* item = addItem(view, caption, caption);
+    item->setCheckable(true);
+    zooms->addAction(item);
+  }
+}
+
+void Formain::ShowZoom(int percent) {
+  if (QAction* item = MenuItem(QStringLiteral("%1%").arg(percent))) item->setChecked(true);
 }
 
 void Formain::BuildBoardControls() {

@@ -36,6 +36,8 @@ class Formain : public QMainWindow {
   void EnablePuzzleCommands(bool enabled);
   // A menu item or submenu by its object name ("上書き保存する", "移動", …).
   QAction* MenuItem(const QString& name) const;
+  // Checks the zoom's item ("100%", "150%", …) in the "表示" menu.
+  void ShowZoom(int percent);
   QWidget* ClientArea() const { return client_; }
 
   BoardPicture* Pimain;

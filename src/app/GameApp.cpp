@@ -1,6 +1,8 @@
 #include "app/GameApp.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -21,18 +23,30 @@
 #include "files/OpenPuzzle.h"
 #include "files/SavePuzzle.h"
 #include "fun/BackgroundClick.h"
-#include "platform/DataFolder.h"
 #include "platform/QtText.h"
+#include "platform/ScreenScale.h"
 #include "ui/Appearance.h"
 #include "ui/Formain2.h"
 #include "ui/Formain3.h"
 #include "ui/PlaySoundEffect.h"
 #include "ui/SettingsFile.h"
+#include "ui/Zoom.h"
 #include "words/WordLabel.h"
 #include "words/WordListPanel.h"
 
+namespace {
+
+// The 64 x 64 program icon, with larger drawings of it for dense screens.
+QIcon ProgramIcon() {
+  QIcon icon(QStringLiteral(":/tsubura.png"));
+  for (int size : {128, 256}) icon.addFile(QStringLiteral(":/tsubura-%1.png").arg(size));
+  return icon;
+}
+
+}  // namespace
+
 GameApp::GameApp(const QString& appDir, WaveOutput& waveOutput)
-    : appDir_(appDir.toStdString()), sounds_(waveOutput), icon_(QStringLiteral(":/tsubura.png")) {}
+    : appDir_(appDir.toStdString()), sounds_(waveOutput), icon_(ProgramIcon()) {}
 
 GameApp::~GameApp() = default;
 
@@ -48,12 +62,19 @@ void GameApp::StartUp() {
   game_.Puzzle = PuzzleState{};
   game_.Settings = SettingsRecord{};
   window_->EnablePuzzleCommands(false);
-  dataFolder_ = ChooseDataFolder(QString::fromStdString(appDir_));
-  game_.SaveFolder = ChooseSaveFolder(QString::fromStdString(appDir_));
+  window_->ShowZoom(ReadZoom(ZoomFilePath()));
+  folders_ = ChooseGameFolders(QString::fromStdString(appDir_));
+  game_.SaveFolder = folders_.saves;
   LoadSettings(SettingsPath(), game_.Settings);
   window_->show();
   ApplyAppearance();
-  sounds_.LoadSoundClips(dataFolder_);
+  sounds_.LoadSoundClips(folders_.data);
+}
+
+void GameApp::OpenAtStart(const QString& path) {
+  const QFileInfo file(path);
+  OpenChosenPuzzle(
+      game_, file.exists() ? std::optional(file.absoluteFilePath().toStdString()) : std::nullopt);
 }
 
 void GameApp::ConnectWindow() {
@@ -91,6 +112,21 @@ void GameApp::OpenSettings() {
   settings.exec();
 }
 
+void GameApp::ChooseZoom(int percent) {
+  const std::string path = ZoomFilePath();
+  const int stored = ReadZoom(path);
+  if (percent == stored) return;
+  QDir().mkpath(PerUserFolder());
+  if (!WriteZoom(path, percent)) {
+    window_->ShowZoom(stored);
+    ShowMessage(u"表示の大きさを保存できませんでした。", u"ツブラ", 1, u"Ok", u"", u"");
+    return;
+  }
+  // Qt takes its scale factor only when the program starts.
+  ShowMessage(ToU16(QStringLiteral("次に起動したときに表示が%1%になります。").arg(percent)),
+              u"ツブラ", 1, u"Ok", u"", u"");
+}
+
 void GameApp::ShiftBoard(int direction) {
   window_->Pimain->setFocus();
   Co_Click(game_, direction);
@@ -112,6 +148,10 @@ void GameApp::RunMenuCommand(const QString& name) {
       {QStringLiteral("下へ移動する"), [this] { ShiftBoard(3); }},
       {QStringLiteral("すべてクリア"), [this] { ClearBoard(); }},
       {QStringLiteral("設定"), [this] { OpenSettings(); }},
+      {QStringLiteral("100%"), [this] { ChooseZoom(100); }},
+      {QStringLiteral("150%"), [this] { ChooseZoom(150); }},
+      {QStringLiteral("200%"), [this] { ChooseZoom(200); }},
+      {QStringLiteral("300%"), [this] { ChooseZoom(300); }},
       {QStringLiteral("終了"),
        [this] {
          int ignored = 0;
@@ -187,7 +227,7 @@ void GameApp::Wait(int milliseconds) {
 
 std::optional<std::string> GameApp::AskOpenFile() {
   const QString path = QFileDialog::getOpenFileName(
-      window_.get(), QStringLiteral("ファイルを開く"), QString::fromStdString(appDir_),
+      window_.get(), QStringLiteral("ファイルを開く"), QString::fromStdString(folders_.puzzles),
       QStringLiteral("ツブラ用ファイル (*.tbr);;全てのファイル (*)"));
   if (path.isEmpty()) return std::nullopt;
   return path.toStdString();

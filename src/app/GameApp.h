@@ -8,6 +8,7 @@
 #include "app/Game.h"
 #include "app/Host.h"
 #include "fun/Stage.h"
+#include "platform/GameFolders.h"
 #include "platform/KeyState.h"
 #include "platform/Random.h"
 #include "ui/SoundEffects.h"
@@ -24,6 +25,9 @@ class GameApp : public Host, public Stage {
   // Everything up to the main loop: the window, the empty puzzle, the
   // settings applied and the sounds loaded.
   void StartUp();
+  // Opens the puzzle named on the command line as if it had been chosen in
+  // the open-file dialog; a file that does not exist counts as a cancel.
+  void OpenAtStart(const QString& path);
   [[noreturn]] void MainLoop();
   // One pass of the main loop: events, arrow keys, redraw.
   void RunPass();
@@ -52,8 +56,9 @@ class GameApp : public Host, public Stage {
   Game& State() { return game_; }
   Formain& Window() { return *window_; }
   SoundEffects& Sounds() { return sounds_; }
-  const std::string& DataFolder() const { return dataFolder_; }
-  std::string SettingsPath() const { return dataFolder_ + "/Data.dat"; }
+  const GameFolders& Folders() const { return folders_; }
+  const std::string& DataFolder() const { return folders_.data; }
+  std::string SettingsPath() const { return folders_.data + "/Data.dat"; }
 
  private:
   void ConnectWindow();
@@ -62,9 +67,11 @@ class GameApp : public Host, public Stage {
   void ShiftBoard(int direction);
   void ClearBoard();
   void OpenSettings();
+  // Stores the zoom of the "表示" menu for the next start, and says so.
+  void ChooseZoom(int percent);
 
   std::string appDir_;
-  std::string dataFolder_;
+  GameFolders folders_;
   Random random_;
   Game game_{*this};
   SoundEffects sounds_;

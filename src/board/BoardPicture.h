@@ -1,10 +1,8 @@
 #pragma once
 
-#include <QImage>
-#include <QStaticText>
 #include <QWidget>
-#include <unordered_map>
 
+#include "board/BoardCanvas.h"
 #include "board/BoardPaint.h"
 #include "platform/Fonts.h"
 
@@ -21,8 +19,9 @@ class BoardPicture : public QWidget {
   void Clear();
   void SetFace(const BoardFace& face);
   void SetFontPoints(double points);
-  const QImage& Picture() const { return image_; }
-  const QFont& BoardFont() const { return font_; }
+  // The picture in device pixels (devicePixelRatio() of them to a logical one).
+  const QImage& Picture() const { return canvas_.Image(); }
+  const QFont& BoardFont() const { return canvas_.Font(); }
   int RenderCount() const { return renders_; }
 
   // Board text is never drawn smaller than this: below it a character
@@ -41,13 +40,10 @@ class BoardPicture : public QWidget {
 
  private:
   void Render();
-  // Each character laid out once per font, then drawn as often as needed.
-  const QStaticText& Glyph(char16_t c);
+  void Draw();
   void Invalidate();
 
-  QImage image_;
-  QFont font_;
-  std::unordered_map<char16_t, QStaticText> glyphs_;
+  BoardCanvas canvas_;
   BoardFace face_;
   double points_ = 12;
   BoardPaint shown_;

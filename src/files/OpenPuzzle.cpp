@@ -36,10 +36,13 @@ std::string BaseName(const std::string& path) {
 }
 
 void OpenPuzzle(Game& game) {
+  if (!PlayerInsists(game)) return;
+  OpenChosenPuzzle(game, game.host.AskOpenFile());
+}
+
+void OpenChosenPuzzle(Game& game, const std::optional<std::string>& path) {
   Host& host = game.host;
   PuzzleState& puzzle = game.Puzzle;
-  if (!PlayerInsists(game)) return;
-  const auto path = host.AskOpenFile();
   if (!path) {
     host.SetText1(u"キャンセルされました。");
     Redraw(game);

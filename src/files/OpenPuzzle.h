@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "app/Game.h"
@@ -8,6 +9,10 @@
 // out for it. A file the game cannot use is refused with a message, and the
 // open puzzle stays as it was.
 void OpenPuzzle(Game& game);
+
+// What follows the open-file dialog: reads the chosen file and lays the window
+// out for it, or notes the cancel when there is no file (nullopt).
+void OpenChosenPuzzle(Game& game, const std::optional<std::string>& path);
 
 // The file name without its folder, up to its first "." (all of it when it
 // has none).

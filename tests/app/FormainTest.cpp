@@ -52,16 +52,19 @@ TEST_F(FirstStart, DataFileAndSoundFilesAreCreatedEmpty) {
 
 TEST_F(FirstStart, MenuBarHasEveryCaptionInOrder) {
   const QList<QAction*> top = Window().menuBar()->actions();
-  ASSERT_EQ(top.size(), 2);
+  ASSERT_EQ(top.size(), 3);
   EXPECT_EQ(top[0]->text(), QStringLiteral("ファイル"));
   EXPECT_EQ(top[1]->text(), QStringLiteral("その他"));
-  QStringList file, other, move;
+  EXPECT_EQ(top[2]->text(), QStringLiteral("表示"));
+  QStringList file, other, move, view;
   for (QAction* a : top[0]->menu()->actions()) file << (a->isSeparator() ? "-" : a->text());
   for (QAction* a : top[1]->menu()->actions()) other << (a->isSeparator() ? "-" : a->text());
   for (QAction* a : Window().MenuItem(QStringLiteral("移動"))->menu()->actions()) move << a->text();
+  for (QAction* a : top[2]->menu()->actions()) view << a->text() + (a->isChecked() ? "*" : "");
   EXPECT_EQ(file, QStringList({"開く...", "上書き保存...", "名前が付いて保存...", "-", "終了"}));
   EXPECT_EQ(other, QStringList({"設定", "-", "移動", "クリア", "-", "ヘルプ", "バージョン情報"}));
   EXPECT_EQ(move, QStringList({"上へ移動", "下へ移動", "左へ移動", "右へ移動"}));
+  EXPECT_EQ(view, QStringList({"100%*", "150%", "200%", "300%"}));
   EXPECT_EQ(top[0]->menu()->actions()[3]->objectName(), QStringLiteral("区分線2"));
 }
 

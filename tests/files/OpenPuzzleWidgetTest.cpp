@@ -1,6 +1,9 @@
 #include <QAction>
+#include <QDir>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 
 #include "board/BoardPicture.h"
 #include "files/PuzzleFiles.h"
@@ -100,6 +103,42 @@ TEST_F(OpenAndSave, ARefusedFileLeavesTheWindowAsItWas) {
   EXPECT_FALSE(Window().La[6]->isVisible());
   EXPECT_EQ(Window().Text1->text(), good);
   EXPECT_EQ(State().Puzzle.WordCount, 5);
+}
+
+TEST_F(OpenAndSave, APuzzleNamedAtStartOpensAsIfChosenAndAMissingOneCountsAsCancelled) {
+  app->OpenAtStart(AppDir() + QStringLiteral("/nothing.tbr"));
+  EXPECT_EQ(Window().Text1->text(), QStringLiteral("キャンセルされました。"));
+  EXPECT_EQ(State().Puzzle.WordCount, 0);
+  {
+    DialogAnswerer answerer({0});
+    app->OpenAtStart(AppDir() + QStringLiteral("/Data"));  // a folder: not a puzzle
+    EXPECT_EQ(answerer.messages,
+              std::vector<QString>{QStringLiteral("このファイルは開けません。")});
+  }
+  const QString path = Write(QStringLiteral("start.tbr"), TestPuzzle(25, true, 2));
+  const QString started = QDir::currentPath();
+  QDir::setCurrent(AppDir());
+  app->OpenAtStart(QStringLiteral("start.tbr"));  // relative to where the game was started
+  QDir::setCurrent(started);
+  EXPECT_EQ(State().Puzzle.WordCount, 25);
+  EXPECT_EQ(Window().Text1->text(), path);
+  EXPECT_TRUE(Window().MenuItem(QStringLiteral("上書き保存する"))->isEnabled());
+}
+
+TEST_F(OpenAndSave, TheOpenDialogSpeaksJapaneseAndStartsBesideTheProgram) {
+  QStringList buttons;
+  QString folder;
+  WhenDialogOpens([&](QWidget* dialog) {
+    for (const auto* button : dialog->findChildren<QPushButton*>()) {
+      if (button->isVisible()) buttons << button->text();
+    }
+    folder = static_cast<QFileDialog*>(dialog)->directory().path();
+    static_cast<QFileDialog*>(dialog)->reject();
+  });
+  Trigger("ファイルを開く");
+  EXPECT_TRUE(buttons.contains(QStringLiteral("開く(&O)"))) << buttons.join(u',').toStdString();
+  EXPECT_TRUE(buttons.contains(QStringLiteral("キャンセル"))) << buttons.join(u',').toStdString();
+  EXPECT_EQ(folder, AppDir());
 }
 
 TEST_F(OpenAndSave, EachMessageModeSavesTheSameBytes) {

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "platform/Fonts.h"
+#include "platform/QtTranslations.h"
 
 // Widget tests run on Qt's offscreen platform. The variable is set here, not
 // only by ctest, because test discovery runs this binary without ctest's
@@ -16,6 +17,7 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("tsubura-tests"));
   InstallFontSubstitutions();
+  LoadJapaneseQtTranslations();
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }
