@@ -1,10 +1,12 @@
 # make run   — install what is missing, build, start the game
-# make test  — install, build, run every test (also once under ASan and UBSan)
+# make test  — install, build, run every test (also once under ASan and UBSan),
+#              then build the Debian package and check it
 BUILD ?= build
+PREFIX ?= /usr/local
 SANITIZED ?= build-sanitize
 JOBS ?= $(shell nproc)
 
-.PHONY: setup build run test test-plain test-sanitized fuzz bench clean
+.PHONY: setup build run install package test test-plain test-sanitized test-package fuzz bench clean
 
 setup:
 	@bash scripts/setup
@@ -17,7 +19,15 @@ run: build
 	@if [ -n "$$DISPLAY" ] || [ -n "$$WAYLAND_DISPLAY" ]; then ./$(BUILD)/tsubura; \
 	else echo "No display: starting the game under Xvfb"; xvfb-run -a ./$(BUILD)/tsubura; fi
 
-test: test-plain test-sanitized
+# make install [PREFIX=/usr/local]: the Debian games layout under PREFIX.
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# make package: $(BUILD)/tsubura_VERSION_ARCH.deb, for apt install ./tsubura_*.deb
+package: build
+	cd $(BUILD) && cpack -G DEB
+
+test: test-plain test-sanitized test-package
 
 test-plain: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
@@ -27,6 +37,9 @@ test-sanitized: setup
 	cmake --build $(SANITIZED) -j $(JOBS)
 	cd $(SANITIZED) && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --output-on-failure -j $(JOBS)
+
+test-package: package
+	bash tests/install/package_check.sh $(BUILD)/tsubura_*.deb
 
 # make bench: the speed of the hot paths in an optimised build.
 BENCH_BUILD ?= build-bench
