@@ -3,6 +3,7 @@
 //   tsubura-puzzle make SOURCE.txt OUT.tbr
 //   tsubura-puzzle show FILE.tbr
 //   tsubura-puzzle check FILE.tbr
+//   tsubura-puzzle solve FILE.tbr [-o OUT.tbr] [--seconds S] [--threads T] [--seed X]
 //
 // A file the game would refuse ends with status 1 and the reason on stderr.
 
@@ -11,6 +12,7 @@
 #include <sstream>
 
 #include "PuzzleText.h"
+#include "SolveCommand.h"
 #include "board/BoardRebuild.h"
 #include "words/BCheck.h"
 
@@ -19,7 +21,9 @@ namespace {
 int Usage() {
   std::cerr << "usage: tsubura-puzzle make SOURCE.txt OUT.tbr\n"
                "       tsubura-puzzle show FILE.tbr\n"
-               "       tsubura-puzzle check FILE.tbr\n";
+               "       tsubura-puzzle check FILE.tbr\n"
+               "       tsubura-puzzle solve FILE.tbr [-o OUT.tbr] [--seconds S] [--threads T] "
+               "[--seed X]\n";
   return 2;
 }
 
@@ -71,6 +75,13 @@ int Check(const std::string& path) {
   return 0;
 }
 
+int Solve(const std::string& path, const std::vector<std::string>& options) {
+  auto file = Load(path);
+  if (auto* status = std::get_if<int>(&file)) return *status;
+  const int status = SolveCommand(std::get<PuzzleFile>(file), options);
+  return status == 2 ? Usage() : status;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -78,5 +89,6 @@ int main(int argc, char** argv) {
   if (args.size() == 3 && args[0] == "make") return Make(args[1], args[2]);
   if (args.size() == 2 && args[0] == "show") return Show(args[1]);
   if (args.size() == 2 && args[0] == "check") return Check(args[1]);
+  if (args.size() >= 2 && args[0] == "solve") return Solve(args[1], {args.begin() + 2, args.end()});
   return Usage();
 }

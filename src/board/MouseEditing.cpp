@@ -31,12 +31,10 @@ bool EndMarkerCellFree(const PuzzleState& puzzle, int x, int y) {
   return puzzle.Board(x, y) == kEndMarker || puzzle.Board(x, y) == kEmptyCell;
 }
 
-bool SameStartAndDirectionTaken(const PuzzleState& puzzle, Cell cell, int dy) {
+bool SameStartAndDirectionTaken(const PuzzleState& puzzle, int c, int r, int dy) {
   for (int k = 1; k <= puzzle.WordCount; ++k) {
     const WordEntry& w = puzzle.Word(k);
-    if (w.Placed == 1 && w.Column == cell.column && w.Row == cell.row && w.Direction == dy) {
-      return true;
-    }
+    if (w.Placed == 1 && w.Column == c && w.Row == r && w.Direction == dy) return true;
   }
   return false;
 }
@@ -82,6 +80,10 @@ bool WordFits(const PuzzleState& puzzle, int index, int c, int r, int dx, int dy
          r + dy * length <= n && EndMarkerCellFree(puzzle, c + dx * length, r + dy * length);
 }
 
+bool PlacementAllowed(const PuzzleState& puzzle, int index, int c, int r, int dx, int dy) {
+  return WordFits(puzzle, index, c, r, dx, dy) && !SameStartAndDirectionTaken(puzzle, c, r, dy);
+}
+
 void Pimain_MouseDown(Game& game, int button, float x, float y, int width) {
   PuzzleState& puzzle = game.Puzzle;
   const int n = puzzle.BoardSize;
@@ -97,8 +99,7 @@ void Pimain_MouseDown(Game& game, int button, float x, float y, int width) {
   // A placed word being shown is selected too; it is never placed twice.
   if (!PuzzleState::IsWordIndex(s) || puzzle.Word(s).Placed == 1) return;
   const int dx = 2 - button, dy = 1 - dx;
-  if (!WordFits(puzzle, s, cell.column, cell.row, dx, dy)) return;
-  if (SameStartAndDirectionTaken(puzzle, cell, dy)) return;
+  if (!PlacementAllowed(puzzle, s, cell.column, cell.row, dx, dy)) return;
   if (DrawRandomMessageChance(game)) ShowRandomMessage(game);
   Place(puzzle, cell, dx, dy);
   CheckAndRaiseBestScore(puzzle);

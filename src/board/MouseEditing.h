@@ -19,3 +19,7 @@ Cell HitTest(float x, float y, int width, int boardSize);
 // Whether entry `index` fits across (dx 1, dy 0) or down from (c, r): every
 // character on an empty or equal cell, both end-marker cells empty or "×".
 bool WordFits(const PuzzleState& puzzle, int index, int c, int r, int dx, int dy);
+
+// The whole rule of a click that places entry `index`: it fits, and no placed
+// word starts in the same cell in the same direction.
+bool PlacementAllowed(const PuzzleState& puzzle, int index, int c, int r, int dx, int dy);

@@ -1,0 +1,224 @@
+#include "solver/AnnealingSearch.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+#include <random>
+#include <unordered_map>
+
+#include "solver/SolverBoard.h"
+
+namespace {
+
+std::vector<std::u16string> Texts(const SolverPuzzle& puzzle) {
+  std::vector<std::u16string> texts;
+  for (const SolverWord& word : puzzle.words) texts.push_back(word.text);
+  return texts;
+}
+
+class Annealer {
+ public:
+  Annealer(const SolverPuzzle& puzzle, std::uint64_t seed, Incumbent& incumbent, Budget& budget);
+  void Run();
+
+ private:
+  struct Occurrence {
+    int word, index;
+  };
+
+  int Points(int word) const { return puzzle_.words[static_cast<std::size_t>(word)].points; }
+  int Length(int word) const {
+    return static_cast<int>(texts_[static_cast<std::size_t>(word)].size());
+  }
+  double Uniform() { return std::uniform_real_distribution<double>(0, 1)(random_); }
+  int Below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
+  const Placement& AnyPlaced() {
+    return placed_[static_cast<std::size_t>(Below(static_cast<int>(placed_.size())))];
+  }
+
+  void Put(const Placement& p);
+  void Take(const Placement& p);
+  int Faults() const { return board_.OpenRuns() + std::max(0, board_.Components() - 1); }
+  double Energy() const { return static_cast<double>(score_) - penalty_ * faults_; }
+
+  std::optional<Placement> ProposeAddition();
+  void TryAdd();
+  void TryRemove();
+  void TryMove();
+  void TryShift();
+  // Keeps the change when the annealing accepts the new energy.
+  bool Accept(double before);
+  void Load(const Arrangement& arrangement);
+
+  const SolverPuzzle& puzzle_;
+  Incumbent& incumbent_;
+  Budget& budget_;
+  std::mt19937_64 random_;
+  const std::vector<std::u16string> texts_;
+  SolverBoard board_;
+  std::unordered_map<char16_t, std::vector<Occurrence>> occurrences_;
+  Arrangement placed_;
+  std::vector<int> slotOf_;  // per word: its place in placed_, or -1
+  long long score_ = 0;
+  int faults_ = 0;
+  double average_ = 1;  // points of an average word
+  double penalty_ = 1, temperature_ = 1;
+};
+
+Annealer::Annealer(const SolverPuzzle& puzzle, std::uint64_t seed, Incumbent& incumbent,
+                   Budget& budget)
+    : puzzle_(puzzle),
+      incumbent_(incumbent),
+      budget_(budget),
+      random_(seed),
+      texts_(Texts(puzzle)),
+      board_(puzzle.size, texts_),
+      slotOf_(texts_.size(), -1) {
+  double total = 0;
+  for (int w = 0; w < static_cast<int>(texts_.size()); ++w) {
+    total += Points(w);
+    for (int i = 0; i < Length(w); ++i) {
+      occurrences_[texts_[static_cast<std::size_t>(w)][static_cast<std::size_t>(i)]].push_back(
+          {w, i});
+    }
+  }
+  average_ = std::max(1.0, total / static_cast<double>(texts_.size()));
+}
+
+void Annealer::Put(const Placement& p) {
+  board_.Place(p);
+  slotOf_[static_cast<std::size_t>(p.word)] = static_cast<int>(placed_.size());
+  placed_.push_back(p);
+  score_ += Points(p.word);
+}
+
+void Annealer::Take(const Placement& p) {
+  const auto slot = static_cast<std::size_t>(slotOf_[static_cast<std::size_t>(p.word)]);
+  board_.Remove(p);
+  slotOf_[static_cast<std::size_t>(p.word)] = -1;
+  placed_[slot] = placed_.back();
+  placed_.pop_back();
+  if (slot < placed_.size())
+    slotOf_[static_cast<std::size_t>(placed_[slot].word)] = static_cast<int>(slot);
+  score_ -= Points(p.word);
+}
+
+std::optional<Placement> Annealer::ProposeAddition() {
+  const int n = puzzle_.size;
+  if (placed_.empty() || Uniform() < 0.05) {
+    const int w = Below(static_cast<int>(texts_.size()));
+    if (slotOf_[static_cast<std::size_t>(w)] >= 0) return std::nullopt;
+    return Placement{w, Below(n), Below(n), Uniform() < 0.5};
+  }
+  // Across a character of a word on the board.
+  const Placement host = AnyPlaced();
+  if (Length(host.word) == 0) return std::nullopt;
+  const int j = Below(Length(host.word));
+  const int cx = host.down ? host.x : host.x + j, cy = host.down ? host.y + j : host.y;
+  const auto found = occurrences_.find(board_.Letter(cx, cy));
+  if (found == occurrences_.end()) return std::nullopt;
+  const Occurrence o =
+      found->second[static_cast<std::size_t>(Below(static_cast<int>(found->second.size())))];
+  if (slotOf_[static_cast<std::size_t>(o.word)] >= 0) return std::nullopt;
+  const bool down = !host.down;
+  return Placement{o.word, down ? cx : cx - o.index, down ? cy - o.index : cy, down};
+}
+
+bool Annealer::Accept(double before) {
+  const int faultsBefore = faults_;
+  faults_ = Faults();
+  const double change = Energy() - before;
+  if (change >= 0 || Uniform() < std::exp(change / temperature_)) {
+    if (faults_ == 0 && score_ > incumbent_.Score()) incumbent_.Offer(placed_, score_);
+    return true;
+  }
+  faults_ = faultsBefore;
+  return false;
+}
+
+void Annealer::TryAdd() {
+  const auto p = ProposeAddition();
+  if (!p || !board_.CanPlace(*p)) return;
+  const double before = Energy();
+  Put(*p);
+  if (!Accept(before)) Take(*p);
+}
+
+void Annealer::TryRemove() {
+  if (placed_.empty()) return;
+  const double before = Energy();
+  const Placement p = AnyPlaced();
+  Take(p);
+  if (!Accept(before)) Put(p);
+}
+
+void Annealer::TryMove() {
+  if (placed_.empty()) return;
+  const double before = Energy();
+  const Placement old = AnyPlaced();
+  Take(old);
+  const auto p = ProposeAddition();
+  if (p && board_.CanPlace(*p)) {
+    Put(*p);
+    if (Accept(before)) return;
+    Take(*p);
+  }
+  Put(old);
+}
+
+void Annealer::TryShift() {
+  const int n = puzzle_.size;
+  const int dx = Below(3) - 1, dy = dx == 0 ? (Uniform() < 0.5 ? -1 : 1) : 0;
+  Arrangement shifted = placed_;
+  for (Placement& p : shifted) {
+    p.x += dx;
+    p.y += dy;
+    const int last = std::max(0, Length(p.word) - 1);
+    if (p.x < 0 || p.y < 0 || (p.down ? p.x : p.x + last) >= n || (p.down ? p.y + last : p.y) >= n)
+      return;
+  }
+  Load(shifted);
+}
+
+void Annealer::Load(const Arrangement& arrangement) {
+  while (!placed_.empty()) Take(placed_.back());
+  for (const Placement& p : arrangement) Put(p);
+  faults_ = Faults();
+}
+
+void Annealer::Run() {
+  // Each round cools. In a loose round the price of a fault rises from half an
+  // average word to four: early on the state may stay incomplete and wander,
+  // which dense arrangements need; in a strict round a fault always costs
+  // three words, which keeps large boards near complete.
+  constexpr int kRoundMoves = 100000;
+  // A step of work is one move, about as costly as looking at a hundred places.
+  constexpr int kMoveSteps = 100;
+  while (!budget_.Spent()) {
+    faults_ = Faults();
+    const bool loose = Uniform() < 0.5;
+    for (int move = 0; move < kRoundMoves && budget_.Spend(kMoveSteps); ++move) {
+      const double progress = static_cast<double>(move) / kRoundMoves;
+      temperature_ = (loose ? 0.5 : 1.0) * average_ * std::pow(loose ? 0.04 : 0.03, progress);
+      penalty_ = loose ? 0.5 * average_ * std::pow(8.0, progress) : 3 * average_;
+      const double kind = Uniform();
+      if (kind < 0.45) {
+        TryAdd();
+      } else if (kind < 0.7) {
+        TryRemove();
+      } else if (kind < 0.995) {
+        TryMove();
+      } else {
+        TryShift();
+      }
+    }
+    if (Uniform() < 0.5) Load(incumbent_.Best());
+  }
+}
+
+}  // namespace
+
+void Anneal(const SolverPuzzle& puzzle, std::uint64_t seed, Incumbent& incumbent, Budget& budget) {
+  if (puzzle.size <= 0 || puzzle.words.empty()) return;
+  Annealer(puzzle, seed, incumbent, budget).Run();
+}

@@ -1,0 +1,261 @@
+#include "solver/NeighbourhoodSearch.h"
+
+#include <algorithm>
+#include <cmath>
+#include <random>
+#include <unordered_map>
+
+#include "solver/SolverBoard.h"
+
+namespace {
+
+std::vector<std::u16string> Texts(const SolverPuzzle& puzzle) {
+  std::vector<std::u16string> texts;
+  for (const SolverWord& word : puzzle.words) texts.push_back(word.text);
+  return texts;
+}
+
+class NeighbourhoodSearch {
+ public:
+  NeighbourhoodSearch(const SolverPuzzle& puzzle, std::uint64_t seed, Incumbent& incumbent,
+                      Budget& budget);
+  void Run();
+
+ private:
+  struct Occurrence {
+    int word, index;
+  };
+
+  int Points(int word) const { return puzzle_.words[static_cast<std::size_t>(word)].points; }
+  int Length(int word) const {
+    return static_cast<int>(texts_[static_cast<std::size_t>(word)].size());
+  }
+  double Uniform() { return std::uniform_real_distribution<double>(0, 1)(random_); }
+  int Below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
+
+  void Load(const Arrangement& arrangement);
+  void Put(const Placement& p);
+  void TakeOut(std::size_t slot);
+  void Destroy();
+  void Repair();
+  // The best placement of the word crossing the words on the board: most
+  // crossings, then at random; none when it fits nowhere.
+  std::optional<Placement> BestCrossing(int word);
+  // Keeps only the highest-scoring group of connected words.
+  void KeepBestGroup();
+  long long Score() const;
+
+  const SolverPuzzle& puzzle_;
+  Incumbent& incumbent_;
+  Budget& budget_;
+  std::mt19937_64 random_;
+  const std::vector<std::u16string> texts_;
+  SolverBoard board_;
+  std::unordered_map<char16_t, std::vector<Occurrence>> occurrences_;
+  Arrangement placed_;
+  std::vector<bool> used_;
+  std::vector<Placement> cells_;  // every start cell and direction, in a random order
+};
+
+NeighbourhoodSearch::NeighbourhoodSearch(const SolverPuzzle& puzzle, std::uint64_t seed,
+                                         Incumbent& incumbent, Budget& budget)
+    : puzzle_(puzzle),
+      incumbent_(incumbent),
+      budget_(budget),
+      random_(seed),
+      texts_(Texts(puzzle)),
+      board_(puzzle.size, texts_),
+      used_(texts_.size(), false) {
+  for (int y = 0; y < puzzle.size; ++y)
+    for (int x = 0; x < puzzle.size; ++x)
+      for (bool down : {false, true}) cells_.push_back({0, x, y, down});
+  for (int w = 0; w < static_cast<int>(texts_.size()); ++w) {
+    for (int i = 0; i < Length(w); ++i) {
+      occurrences_[texts_[static_cast<std::size_t>(w)][static_cast<std::size_t>(i)]].push_back(
+          {w, i});
+    }
+  }
+}
+
+void NeighbourhoodSearch::Put(const Placement& p) {
+  board_.Place(p);
+  placed_.push_back(p);
+  used_[static_cast<std::size_t>(p.word)] = true;
+}
+
+void NeighbourhoodSearch::TakeOut(std::size_t slot) {
+  board_.Remove(placed_[slot]);
+  used_[static_cast<std::size_t>(placed_[slot].word)] = false;
+  placed_[slot] = placed_.back();
+  placed_.pop_back();
+}
+
+void NeighbourhoodSearch::Load(const Arrangement& arrangement) {
+  while (!placed_.empty()) TakeOut(placed_.size() - 1);
+  for (const Placement& p : arrangement) Put(p);
+}
+
+long long NeighbourhoodSearch::Score() const {
+  long long score = 0;
+  for (const Placement& p : placed_) score += Points(p.word);
+  return score;
+}
+
+void NeighbourhoodSearch::Destroy() {
+  if (placed_.empty()) return;
+  const int n = puzzle_.size;
+  const double kind = Uniform();
+  if (kind < 0.2) {
+    Load({});  // a fresh start, as greedy restarts make
+  } else if (kind < 0.6) {
+    // Every word with a character in a random window.
+    const int w = 2 + Below(std::max(1, n / 2)), h = 2 + Below(std::max(1, n / 2));
+    const int left = Below(n), top = Below(n);
+    for (std::size_t slot = placed_.size(); slot-- > 0;) {
+      const Placement& p = placed_[slot];
+      const int last = std::max(0, Length(p.word) - 1);
+      const int right = p.down ? p.x : p.x + last, bottom = p.down ? p.y + last : p.y;
+      if (p.x < left + w && right >= left && p.y < top + h && bottom >= top) TakeOut(slot);
+    }
+  } else {
+    for (int k = 1 + Below(4); k > 0 && !placed_.empty(); --k)
+      TakeOut(static_cast<std::size_t>(Below(static_cast<int>(placed_.size()))));
+  }
+}
+
+std::optional<Placement> NeighbourhoodSearch::BestCrossing(int word) {
+  const int n = puzzle_.size, length = Length(word);
+  for (Placement p : cells_) {
+    p.word = word;
+    const int dx = p.down ? 0 : 1, dy = p.down ? 1 : 0;
+    // It must cross or touch the words there, so the board stays one group.
+    bool touches = false;
+    for (int i = 0; i < length && p.x + dx * i < n && p.y + dy * i < n && !touches; ++i) {
+      const int cx = p.x + dx * i, cy = p.y + dy * i;
+      touches = board_.IsLetter(cx, cy) || board_.IsLetter(cx + dy, cy + dx) ||
+                board_.IsLetter(cx - dy, cy - dx);
+    }
+    if (!touches || !board_.CanPlace(p)) continue;
+    board_.Place(p);
+    const bool closed = board_.RunsClosed();
+    board_.Remove(p);
+    if (closed) return p;
+  }
+  return std::nullopt;
+}
+
+void NeighbourhoodSearch::Repair() {
+  const int n = puzzle_.size;
+  std::shuffle(cells_.begin(), cells_.end(), random_);
+  if (placed_.empty()) {
+    // Start again from one word somewhere.
+    for (int tries = 0; tries < 100 && placed_.empty(); ++tries) {
+      const Placement p{Below(static_cast<int>(texts_.size())), Below(n), Below(n),
+                        Uniform() < 0.5};
+      if (board_.CanPlace(p)) Put(p);
+    }
+  }
+  // Highest points first, or most points for the cells a word takes, with
+  // noise so that repairs differ.
+  const bool perCell = Uniform() < 0.5;
+  std::vector<std::pair<double, int>> order;
+  for (int w = 0; w < static_cast<int>(texts_.size()); ++w) {
+    if (used_[static_cast<std::size_t>(w)]) continue;
+    const double value = perCell ? Points(w) / (Length(w) + 1.0) : Points(w);
+    order.push_back({value * (1 + 0.3 * Uniform()), w});
+  }
+  std::sort(order.rbegin(), order.rend());
+  for (bool added = true; added;) {
+    added = false;
+    for (auto& [value, w] : order) {
+      // A step of work is a look at one place on the board.
+      if (w < 0 || !budget_.Spend(cells_.size())) continue;
+      if (const auto p = BestCrossing(w)) {
+        Put(*p);
+        w = -1;
+        added = true;
+        break;
+      }
+    }
+  }
+}
+
+void NeighbourhoodSearch::KeepBestGroup() {
+  if (board_.Components() <= 1) return;
+  // Grow groups of words that share a cell or touch.
+  std::vector<int> group(placed_.size(), -1);
+  std::vector<long long> groupScore;
+  auto touches = [&](const Placement& a, const Placement& b) {
+    for (int i = 0; i < Length(a.word); ++i) {
+      const int ax = a.down ? a.x : a.x + i, ay = a.down ? a.y + i : a.y;
+      for (int j = 0; j < Length(b.word); ++j) {
+        const int bx = b.down ? b.x : b.x + j, by = b.down ? b.y + j : b.y;
+        if (std::abs(ax - bx) + std::abs(ay - by) <= 1) return true;
+      }
+    }
+    return false;
+  };
+  for (std::size_t start = 0; start < placed_.size(); ++start) {
+    if (group[start] >= 0) continue;
+    const int id = static_cast<int>(groupScore.size());
+    groupScore.push_back(0);
+    std::vector<std::size_t> stack{start};
+    group[start] = id;
+    while (!stack.empty()) {
+      const std::size_t a = stack.back();
+      stack.pop_back();
+      groupScore[static_cast<std::size_t>(id)] += Points(placed_[a].word);
+      for (std::size_t b = 0; b < placed_.size(); ++b) {
+        if (group[b] < 0 && touches(placed_[a], placed_[b])) {
+          group[b] = id;
+          stack.push_back(b);
+        }
+      }
+    }
+  }
+  const int keep =
+      static_cast<int>(std::max_element(groupScore.begin(), groupScore.end()) - groupScore.begin());
+  Arrangement kept;
+  for (std::size_t slot = 0; slot < placed_.size(); ++slot) {
+    if (group[slot] == keep) kept.push_back(placed_[slot]);
+  }
+  Load(kept);
+}
+
+void NeighbourhoodSearch::Run() {
+  // Annealed acceptance: a worse result is kept now and then, less often as a
+  // round cools, so the search leaves a plateau it has exhausted.
+  constexpr int kRound = 2000;
+  double hot = 0;
+  for (const SolverWord& w : puzzle_.words) hot += w.points;
+  hot /= static_cast<double>(puzzle_.words.size());
+  Arrangement current;
+  long long currentScore = 0;
+  for (long round = 0; !budget_.Spent(); ++round) {
+    Load(current);
+    Destroy();
+    Repair();
+    KeepBestGroup();
+    if (!board_.Complete()) continue;
+    const long long score = Score();
+    if (score > incumbent_.Score()) incumbent_.Offer(placed_, score);
+    const double temperature = hot * std::pow(0.01, static_cast<double>(round % kRound) / kRound);
+    if (score >= currentScore ||
+        Uniform() < std::exp(static_cast<double>(score - currentScore) / temperature)) {
+      current = placed_;
+      currentScore = score;
+    }
+    if (round % kRound == kRound - 1 && Uniform() < 0.5) {
+      current = incumbent_.Best();
+      currentScore = incumbent_.Score();
+    }
+  }
+}
+
+}  // namespace
+
+void SearchNeighbourhoods(const SolverPuzzle& puzzle, std::uint64_t seed, Incumbent& incumbent,
+                          Budget& budget) {
+  if (puzzle.size <= 0 || puzzle.words.empty()) return;
+  NeighbourhoodSearch(puzzle, seed, incumbent, budget).Run();
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+
+#include "solver/SolverPuzzle.h"
+
+struct SolveOptions {
+  double seconds = 10;
+  int threads = 1;
+  std::uint64_t seed = 1;
+};
+
+struct SolveProgress {
+  long long best;   // the best complete score found so far
+  long long bound;  // no complete arrangement scores more
+  double elapsed;   // seconds
+};
+
+struct SolveResult {
+  Arrangement arrangement;
+  long long score = 0;
+  long long bound = 0;
+  bool optimal = false;  // the search proved no complete arrangement scores more
+};
+
+// Searches for the highest-scoring complete arrangement from an empty board.
+// One thread searches exactly; the others anneal; all share the best. With one
+// thread the time is counted in steps of work calibrated to about a second
+// each, so the same seed gives the same result on every run. Raising
+// `interrupt` stops the search with the best found so far. `progress` is
+// called now and then from the calling thread.
+SolveResult Solve(const SolverPuzzle& puzzle, const SolveOptions& options,
+                  const std::atomic<bool>& interrupt,
+                  const std::function<void(const SolveProgress&)>& progress);

@@ -1,0 +1,164 @@
+#include "solver/SolverBoard.h"
+
+#include <bit>
+
+SolverBoard::SolverBoard(int size, const std::vector<std::u16string>& texts)
+    : n_(size),
+      texts_(texts),
+      uses_(static_cast<std::size_t>((size + 2) * (size + 2))),
+      letter_(uses_.size(), 0),
+      rowLetters_(static_cast<std::size_t>(size + 2), 0),
+      rowMarkers_(rowLetters_),
+      columnLetters_(rowLetters_),
+      columnMarkers_(rowLetters_) {}
+
+// visit(x, y, character) for each character, then visit(x, y, 0) for the two
+// end-marker cells.
+template <typename Visit>
+void SolverBoard::ForEachCell(const Placement& p, Visit visit) const {
+  const std::u16string& text = texts_[static_cast<std::size_t>(p.word)];
+  const int dx = p.down ? 0 : 1, dy = p.down ? 1 : 0;
+  const int length = static_cast<int>(text.size());
+  for (int i = 0; i < length; ++i)
+    visit(p.x + dx * i, p.y + dy * i, text[static_cast<std::size_t>(i)]);
+  visit(p.x - dx, p.y - dy, char16_t{0});
+  visit(p.x + dx * length, p.y + dy * length, char16_t{0});
+}
+
+bool SolverBoard::CanPlace(const Placement& p) const {
+  const int length = static_cast<int>(texts_[static_cast<std::size_t>(p.word)].size());
+  const int lastX = p.down ? p.x : p.x + length - 1, lastY = p.down ? p.y + length - 1 : p.y;
+  if (p.x < 0 || p.y < 0 || p.x >= n_ || p.y >= n_ || lastX >= n_ || lastY >= n_) return false;
+  if (uses_[Index(p.x, p.y)].starts & (p.down ? 2 : 1)) return false;
+  bool fits = true;
+  ForEachCell(p, [&](int x, int y, char16_t c) {
+    const Uses& cell = uses_[Index(x, y)];
+    if (c == 0) {
+      fits = fits && cell.letters == 0;
+    } else {
+      fits = fits && cell.markers == 0 && (cell.letters == 0 || letter_[Index(x, y)] == c);
+    }
+  });
+  return fits;
+}
+
+void SolverBoard::Place(const Placement& p) {
+  uses_[Index(p.x, p.y)].starts |= p.down ? 2 : 1;
+  ForEachCell(p, [&](int x, int y, char16_t c) {
+    Uses& cell = uses_[Index(x, y)];
+    const std::uint64_t column = std::uint64_t{1} << (x + 1), row = std::uint64_t{1} << (y + 1);
+    if (c == 0) {
+      ++cell.markers;
+      rowMarkers_[static_cast<std::size_t>(y + 1)] |= column;
+      columnMarkers_[static_cast<std::size_t>(x + 1)] |= row;
+    } else {
+      if (cell.letters++ == 0) ++letterCount_;
+      letter_[Index(x, y)] = c;
+      rowLetters_[static_cast<std::size_t>(y + 1)] |= column;
+      columnLetters_[static_cast<std::size_t>(x + 1)] |= row;
+    }
+  });
+}
+
+void SolverBoard::Remove(const Placement& p) {
+  uses_[Index(p.x, p.y)].starts &= p.down ? 1 : 2;
+  ForEachCell(p, [&](int x, int y, char16_t c) {
+    Uses& cell = uses_[Index(x, y)];
+    const std::uint64_t column = std::uint64_t{1} << (x + 1), row = std::uint64_t{1} << (y + 1);
+    if (c == 0) {
+      if (--cell.markers > 0) return;
+      rowMarkers_[static_cast<std::size_t>(y + 1)] &= ~column;
+      columnMarkers_[static_cast<std::size_t>(x + 1)] &= ~row;
+    } else {
+      if (--cell.letters > 0) return;
+      --letterCount_;
+      letter_[Index(x, y)] = 0;
+      rowLetters_[static_cast<std::size_t>(y + 1)] &= ~column;
+      columnLetters_[static_cast<std::size_t>(x + 1)] &= ~row;
+    }
+  });
+}
+
+// Along each line (ring included), a letter pair after an empty cell, or
+// before one, is a run left open.
+template <typename Each>
+void SolverBoard::OpenRunsAlong(const std::vector<std::uint64_t>& letters,
+                                const std::vector<std::uint64_t>& markers, std::uint64_t line,
+                                Each each) {
+  for (std::size_t i = 0; i < letters.size(); ++i) {
+    const std::uint64_t l = letters[i], empty = ~(l | markers[i]) & line;
+    const std::uint64_t pairs = l & (l >> 1);
+    if (each(empty & (pairs >> 1)) || each(pairs & (empty >> 2))) return;
+  }
+}
+
+std::uint64_t SolverBoard::Line() const {
+  return n_ + 2 >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << (n_ + 2)) - 1;
+}
+
+int SolverBoard::OpenRuns() const {
+  int open = 0;
+  auto count = [&](std::uint64_t ends) {
+    open += std::popcount(ends);
+    return false;
+  };
+  OpenRunsAlong(rowLetters_, rowMarkers_, Line(), count);
+  OpenRunsAlong(columnLetters_, columnMarkers_, Line(), count);
+  return open;
+}
+
+bool SolverBoard::RunsClosed() const {
+  bool closed = true;
+  auto any = [&](std::uint64_t ends) {
+    closed = ends == 0;
+    return !closed;
+  };
+  OpenRunsAlong(rowLetters_, rowMarkers_, Line(), any);
+  if (closed) OpenRunsAlong(columnLetters_, columnMarkers_, Line(), any);
+  return closed;
+}
+
+namespace {
+
+// Spreads the set bits of `seed` along the runs of `within` in both directions.
+std::uint64_t FillAlongRow(std::uint64_t seed, std::uint64_t within) {
+  std::uint64_t up = seed, down = seed, upPath = within, downPath = within;
+  for (int shift = 1; shift < 64; shift *= 2) {
+    up |= upPath & (up << shift);
+    upPath &= upPath << shift;
+    down |= downPath & (down >> shift);
+    downPath &= downPath >> shift;
+  }
+  return (up | down) & within;
+}
+
+}  // namespace
+
+int SolverBoard::Components() const {
+  std::vector<std::uint64_t> left = rowLetters_;
+  std::vector<std::uint64_t> reached(left.size());
+  const std::size_t rows = left.size();
+  int groups = 0;
+  for (std::size_t start = 0; start < rows; ++start) {
+    while (left[start] != 0) {
+      ++groups;
+      std::fill(reached.begin(), reached.end(), 0);
+      reached[start] = FillAlongRow(left[start] & (~left[start] + 1), left[start]);
+      // Sweep down and up until the group stops growing.
+      for (bool grew = true; grew;) {
+        grew = false;
+        auto step = [&](std::size_t y, std::size_t from) {
+          const std::uint64_t next = FillAlongRow(reached[y] | (reached[from] & left[y]), left[y]);
+          if (next != reached[y]) {
+            reached[y] = next;
+            grew = true;
+          }
+        };
+        for (std::size_t y = start + 1; y < rows; ++y) step(y, y - 1);
+        for (std::size_t y = rows - 1; y-- > 0;) step(y, y + 1);
+      }
+      for (std::size_t y = 0; y < rows; ++y) left[y] &= ~reached[y];
+    }
+  }
+  return groups;
+}

@@ -1,0 +1,93 @@
+#include "solver/SolverPuzzle.h"
+
+#include <algorithm>
+
+#include "board/BoardRebuild.h"
+#include "board/MouseEditing.h"
+#include "words/BCheck.h"
+
+namespace {
+
+bool Searchable(const std::u16string& text) {
+  return text.find(kEndMarker) == std::u16string::npos &&
+         text.find(kEmptyCell) == std::u16string::npos;
+}
+
+}  // namespace
+
+SolverPuzzle MakeSolverPuzzle(const PuzzleFile& file) {
+  SolverPuzzle puzzle;
+  puzzle.size = file.BoardSize;
+  for (int k = 1; k <= file.WordCount; ++k) {
+    const StoredWord& entry = file.Entries[static_cast<std::size_t>(k - 1)];
+    if (static_cast<int>(entry.Text.size()) > puzzle.size) continue;
+    puzzle.fittingPoints += entry.Points;
+    if (!Searchable(entry.Text)) {
+      puzzle.searchesEveryWord = false;
+      continue;
+    }
+    puzzle.words.push_back({entry.Text, entry.Points, k});
+  }
+  // Highest points first; words without characters last, since they connect
+  // to nothing and only ever join an arrangement.
+  std::stable_sort(puzzle.words.begin(), puzzle.words.end(),
+                   [](const SolverWord& a, const SolverWord& b) {
+                     if (a.text.empty() != b.text.empty()) return b.text.empty();
+                     return a.points > b.points;
+                   });
+  return puzzle;
+}
+
+long long ScoreOf(const SolverPuzzle& puzzle, const Arrangement& arrangement) {
+  long long score = 0;
+  for (const Placement& p : arrangement)
+    score += puzzle.words[static_cast<std::size_t>(p.word)].points;
+  return score;
+}
+
+PuzzleFile WithArrangement(const PuzzleFile& file, const SolverPuzzle& puzzle,
+                           const Arrangement& arrangement) {
+  PuzzleFile out = file;
+  for (int k = 1; k <= file.WordCount; ++k) {
+    StoredWord& entry = out.Entries[static_cast<std::size_t>(k - 1)];
+    entry.Placed = entry.Column = entry.Row = entry.Direction = 0;
+  }
+  for (const Placement& p : arrangement) {
+    StoredWord& entry = out.Entries[static_cast<std::size_t>(
+        puzzle.words[static_cast<std::size_t>(p.word)].entry - 1)];
+    entry.Placed = 1;
+    entry.Column = static_cast<std::int16_t>(p.x);
+    entry.Row = static_cast<std::int16_t>(p.y);
+    entry.Direction = p.down ? 1 : 0;
+  }
+  out.PlacedCount = static_cast<std::int32_t>(arrangement.size());
+  out.Score = static_cast<std::int32_t>(ScoreOf(puzzle, arrangement));
+  return out;
+}
+
+std::optional<std::string> CheckArrangementByTheGame(const PuzzleFile& file) {
+  PuzzleState puzzle;
+  ApplyPuzzleFile(file, puzzle);
+  PuzzleState growing = puzzle;
+  long long score = 0;
+  int placed = 0;
+  for (int k = 1; k <= puzzle.WordCount; ++k) growing.Word(k).Placed = 0;
+  for (int k = 1; k <= puzzle.WordCount; ++k) {
+    const WordEntry& word = puzzle.Word(k);
+    if (word.Placed != 1) continue;
+    RebuildBoard(growing);
+    const int dx = 1 - word.Direction, dy = word.Direction;
+    if (!PlacementAllowed(growing, k, word.Column, word.Row, dx, dy)) {
+      return "entry " + std::to_string(k) + " cannot be placed where it lies";
+    }
+    growing.Word(k) = word;
+    score += word.Points;
+    ++placed;
+  }
+  RebuildBoard(growing);
+  BCheck(growing);
+  if (growing.Incomplete != 0) return "the board is incomplete";
+  if (score != file.Score || placed != file.PlacedCount)
+    return "the score or count is not the board's";
+  return std::nullopt;
+}

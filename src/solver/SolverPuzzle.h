@@ -1,0 +1,41 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "files/PuzzleFile.h"
+#include "solver/Placement.h"
+
+// What the solver works on: the board size and the words in play, highest
+// points first (words without characters last), each remembering its entry in
+// the puzzle file.
+struct SolverWord {
+  std::u16string text;
+  int points = 0;
+  int entry = 0;  // 1 … WordCount
+};
+
+struct SolverPuzzle {
+  int size = 0;
+  std::vector<SolverWord> words;
+  // The points of every word that fits on the board at all: no arrangement
+  // can score more.
+  long long fittingPoints = 0;
+  // Every fitting word can be searched for. Words holding an end marker "×" or
+  // a NUL character are never placed by the solver, and so never proven.
+  bool searchesEveryWord = true;
+};
+
+SolverPuzzle MakeSolverPuzzle(const PuzzleFile& file);
+
+long long ScoreOf(const SolverPuzzle& puzzle, const Arrangement& arrangement);
+
+// The puzzle file with exactly the arrangement placed, its count and score set;
+// everything else as read.
+PuzzleFile WithArrangement(const PuzzleFile& file, const SolverPuzzle& puzzle,
+                           const Arrangement& arrangement);
+
+// Checks a file's placed words with the game's own rules: each placed in turn
+// as a click would place it, and the board complete. The reason when not.
+std::optional<std::string> CheckArrangementByTheGame(const PuzzleFile& file);

@@ -1,0 +1,168 @@
+// The solver against the game's own rules: its board answers as the placement
+// rule and the completeness check do, and on small puzzles it finds what a
+// plain exhaustive search over the game's rules finds.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "board/BoardRebuild.h"
+#include "board/MouseEditing.h"
+#include "solver/RandomPuzzles.h"
+#include "solver/Solve.h"
+#include "solver/SolverBoard.h"
+#include "words/BCheck.h"
+
+namespace {
+
+std::vector<std::u16string> Texts(const SolverPuzzle& puzzle) {
+  std::vector<std::u16string> texts;
+  for (const SolverWord& word : puzzle.words) texts.push_back(word.text);
+  return texts;
+}
+
+PuzzleState Unplaced(const PuzzleFile& file) {
+  PuzzleState state;
+  ApplyPuzzleFile(file, state);
+  for (int k = 1; k <= state.WordCount; ++k) state.Word(k).Placed = 0;
+  RebuildBoard(state);
+  return state;
+}
+
+TEST(SolverBoard, AnswersAsTheGamesPlacementRuleAndCompletenessCheck) {
+  std::mt19937 random(5);
+  auto below = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
+  int placements = 0, completeBoards = 0;
+  for (std::uint64_t seed = 1; seed <= 150; ++seed) {
+    SCOPED_TRACE(seed);
+    const PuzzleFile file = RandomPuzzle(seed, 3 + below(5), 8, 1, 5, 2 + below(2));
+    const SolverPuzzle puzzle = MakeSolverPuzzle(file);
+    const auto texts = Texts(puzzle);
+    SolverBoard board(puzzle.size, texts);
+    PuzzleState game = Unplaced(file);
+    Arrangement placed;
+    for (int step = 0; step < 60; ++step) {
+      if (!placed.empty() && below(4) == 0) {  // take a word back
+        const std::size_t slot = static_cast<std::size_t>(below(static_cast<int>(placed.size())));
+        board.Remove(placed[slot]);
+        game.Word(puzzle.words[static_cast<std::size_t>(placed[slot].word)].entry).Placed = 0;
+        placed.erase(placed.begin() + static_cast<std::ptrdiff_t>(slot));
+      } else {
+        const int w = below(static_cast<int>(texts.size()));
+        const int k = puzzle.words[static_cast<std::size_t>(w)].entry;
+        if (game.Word(k).Placed == 1) continue;
+        const Placement p{w, below(puzzle.size + 2) - 1, below(puzzle.size + 2) - 1, below(2) == 1};
+        const int dx = p.down ? 0 : 1, dy = p.down ? 1 : 0;
+        const bool allowed = PlacementAllowed(game, k, p.x, p.y, dx, dy);
+        ASSERT_EQ(board.CanPlace(p), allowed) << "word " << k << " at " << p.x << "," << p.y;
+        if (!allowed) continue;
+        ++placements;
+        board.Place(p);
+        placed.push_back(p);
+        WordEntry& entry = game.Word(k);
+        entry.Placed = 1;
+        entry.Column = static_cast<std::int16_t>(p.x);
+        entry.Row = static_cast<std::int16_t>(p.y);
+        entry.Direction = p.down ? 1 : 0;
+      }
+      RebuildBoard(game);
+      BCheck(game);
+      ASSERT_EQ(board.Complete(), game.Incomplete == 0) << "after step " << step;
+      completeBoards += game.Incomplete == 0;
+    }
+  }
+  EXPECT_GT(placements, 1000);
+  EXPECT_GT(completeBoards, 300);
+}
+
+// The best complete score by trying every legal set of placements, word by
+// word, with the game's rule and check; a branch whose score cannot beat the
+// best even with every word left is cut.
+class Exhaustive {
+ public:
+  explicit Exhaustive(const PuzzleFile& file)
+      : state_(Unplaced(file)), rest_(static_cast<std::size_t>(state_.WordCount) + 2, 0) {
+    for (int k = state_.WordCount; k >= 1; --k)
+      rest_[static_cast<std::size_t>(k)] =
+          rest_[static_cast<std::size_t>(k) + 1] + state_.Word(k).Points;
+  }
+  long long Best() {
+    Try(1, 0);
+    return best_;
+  }
+
+ private:
+  void Try(int k, long long score) {
+    if (score + rest_[static_cast<std::size_t>(k)] <= best_) return;
+    if (k > state_.WordCount) {
+      BCheck(state_);
+      if (state_.Incomplete == 0) best_ = score;
+      return;
+    }
+    const int n = state_.BoardSize;
+    WordEntry& word = state_.Word(k);
+    for (int down = 0; down <= 1; ++down) {
+      for (int r = 0; r < n; ++r) {
+        for (int c = 0; c < n; ++c) {
+          if (!PlacementAllowed(state_, k, c, r, 1 - down, down)) continue;
+          const Grid<char16_t> before = state_.Board;
+          word.Placed = 1;
+          word.Column = static_cast<std::int16_t>(c);
+          word.Row = static_cast<std::int16_t>(r);
+          word.Direction = static_cast<std::int16_t>(down);
+          ForEachCellOf(word, [&](int x, int y, char16_t ch, bool) { state_.Board(x, y) = ch; });
+          Try(k + 1, score + word.Points);
+          word.Placed = 0;
+          state_.Board = before;
+        }
+      }
+    }
+    Try(k + 1, score);
+  }
+
+  PuzzleState state_;
+  std::vector<long long> rest_;  // the points of words k … WordCount
+  long long best_ = 0;
+};
+
+TEST(Solver, FindsTheBestScoreOfSmallPuzzlesAsAnExhaustiveSearchDoesAndWritesItLegally) {
+  const std::atomic<bool> noInterrupt{false};
+  int blocked = 0;  // puzzles whose words cannot all be placed
+  for (std::uint64_t seed = 1; seed <= 200; ++seed) {
+    SCOPED_TRACE(seed);
+    // Letters repeat often, so words cross and block each other.
+    const int size = 3 + static_cast<int>(seed % 3), words = 5 + static_cast<int>(seed / 3 % 3);
+    const PuzzleFile file = RandomPuzzle(seed, size, words, 2, size, 3);
+    const long long expected = Exhaustive(file).Best();
+    blocked += expected < MakeSolverPuzzle(file).fittingPoints;
+    const SolverPuzzle puzzle = MakeSolverPuzzle(file);
+    const SolveResult result =
+        Solve(puzzle, {10, 1, seed}, noInterrupt, [](const SolveProgress&) {});
+    EXPECT_TRUE(result.optimal);
+    ASSERT_EQ(result.score, expected);
+
+    const PuzzleFile written = WithArrangement(file, puzzle, result.arrangement);
+    EXPECT_EQ(CheckArrangementByTheGame(written), std::nullopt);
+    EXPECT_EQ(written.Score, expected);
+    PuzzleFile unplaced = written;
+    for (StoredWord& entry : unplaced.Entries)
+      entry.Placed = entry.Column = entry.Row = entry.Direction = 0;
+    unplaced.PlacedCount = unplaced.Score = 0;
+    PuzzleFile original = file;
+    for (StoredWord& entry : original.Entries) entry.Column = entry.Row = entry.Direction = 0;
+    EXPECT_EQ(unplaced, original) << "everything but the placement is as read";
+  }
+  EXPECT_GT(blocked, 50) << "most puzzles should not be trivial";
+}
+
+TEST(Solver, OneThreadWithOneSeedGivesTheSameArrangementEveryTime) {
+  const std::atomic<bool> noInterrupt{false};
+  const SolverPuzzle puzzle = MakeSolverPuzzle(RandomPuzzle(3, 12, 40, 3, 6, 8));
+  auto solve = [&] {
+    return Solve(puzzle, {0.3, 1, 42}, noInterrupt, [](const SolveProgress&) {});
+  };
+  const SolveResult first = solve();
+  EXPECT_GT(first.score, 0);
+  EXPECT_EQ(solve().arrangement, first.arrangement);
+}
+
+}  // namespace
