@@ -1,0 +1,88 @@
+#include "GreedyBaseline.h"
+
+#include <algorithm>
+#include <random>
+
+#include "solver/SolverBoard.h"
+
+namespace {
+
+bool Touches(const SolverBoard& board, const std::u16string& text, const Placement& p) {
+  const int dx = p.down ? 0 : 1, dy = p.down ? 1 : 0;
+  for (int i = 0; i < static_cast<int>(text.size()); ++i) {
+    const int x = p.x + dx * i, y = p.y + dy * i;
+    if (board.IsLetter(x, y) || board.IsLetter(x + 1, y) || board.IsLetter(x - 1, y) ||
+        board.IsLetter(x, y + 1) || board.IsLetter(x, y - 1)) {
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
+void RunGreedyRestarts(const SolverPuzzle& puzzle, std::uint64_t seed, Incumbent& incumbent,
+                       Budget& budget) {
+  const int n = puzzle.size;
+  const int words = static_cast<int>(puzzle.words.size());
+  if (n <= 0 || words == 0) return;
+  std::vector<std::u16string> texts;
+  for (const SolverWord& w : puzzle.words) texts.push_back(w.text);
+  std::mt19937_64 random(seed);
+  std::vector<Placement> cells;
+  for (int y = 0; y < n; ++y)
+    for (int x = 0; x < n; ++x)
+      for (bool down : {false, true}) cells.push_back({0, x, y, down});
+
+  while (!budget.Spent()) {
+    SolverBoard board(n, texts);
+    Arrangement placed;
+    std::vector<bool> used(static_cast<std::size_t>(words), false);
+    long long score = 0;
+    // A random first word at a random place where it fits.
+    const int first = std::uniform_int_distribution<int>(0, words - 1)(random);
+    std::shuffle(cells.begin(), cells.end(), random);
+    for (Placement p : cells) {
+      p.word = first;
+      if (board.CanPlace(p)) {
+        board.Place(p);
+        placed.push_back(p);
+        used[static_cast<std::size_t>(first)] = true;
+        score += puzzle.words[static_cast<std::size_t>(first)].points;
+        break;
+      }
+    }
+    // Words come highest points first; equal points in a random order.
+    std::vector<int> order(static_cast<std::size_t>(words));
+    for (int w = 0; w < words; ++w) order[static_cast<std::size_t>(w)] = w;
+    std::shuffle(order.begin(), order.end(), random);
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+      return puzzle.words[static_cast<std::size_t>(a)].points >
+             puzzle.words[static_cast<std::size_t>(b)].points;
+    });
+    for (bool added = true; added && !budget.Spent();) {
+      added = false;
+      std::shuffle(cells.begin(), cells.end(), random);
+      for (int w : order) {
+        if (used[static_cast<std::size_t>(w)]) continue;
+        if (!budget.Spend()) break;
+        for (Placement p : cells) {
+          p.word = w;
+          if (!board.CanPlace(p) || !Touches(board, texts[static_cast<std::size_t>(w)], p))
+            continue;
+          board.Place(p);
+          if (board.Complete()) {
+            placed.push_back(p);
+            used[static_cast<std::size_t>(w)] = true;
+            score += puzzle.words[static_cast<std::size_t>(w)].points;
+            added = true;
+            break;
+          }
+          board.Remove(p);
+        }
+        if (added) break;
+      }
+    }
+    if (board.Complete()) incumbent.Offer(placed, score);
+  }
+}

@@ -1,0 +1,108 @@
+// The solver against its targets: small puzzles proven at once, large ones
+// well above greedy restarts, and the shipped 30 x 30 sample over time.
+// make bench-solver runs it (a few minutes).
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <thread>
+
+#include "GreedyBaseline.h"
+#include "files/PuzzleFile.h"
+#include "solver/RandomPuzzles.h"
+#include "solver/Solve.h"
+
+namespace {
+
+const std::atomic<bool> kNoInterrupt{false};
+
+// 10 seconds a run, or SOLVER_BENCH_SECONDS for a quicker look.
+double RunSeconds() {
+  const char* seconds = std::getenv("SOLVER_BENCH_SECONDS");
+  return seconds ? std::atof(seconds) : 10;
+}
+
+SolveResult SolveFor(const PuzzleFile& file, double seconds, int threads) {
+  return Solve(MakeSolverPuzzle(file), {seconds, threads, 1}, kNoInterrupt,
+               [](const SolveProgress&) {});
+}
+
+long long GreedyFor(const PuzzleFile& file, double seconds, int threads) {
+  const SolverPuzzle puzzle = MakeSolverPuzzle(file);
+  std::atomic<bool> stop{false};
+  Incumbent incumbent(puzzle.fittingPoints, stop);
+  std::vector<std::thread> workers;
+  for (int t = 0; t < threads; ++t) {
+    workers.emplace_back([&, t] {
+      Budget budget = Budget::Seconds(seconds, stop);
+      RunGreedyRestarts(puzzle, 100 + static_cast<std::uint64_t>(t), incumbent, budget);
+    });
+  }
+  for (std::thread& worker : workers) worker.join();
+  return incumbent.Score();
+}
+
+// Up to 7 x 7 cells and 7 words, letters repeating often: the slowest proof
+// over 100 puzzles.
+void BM_ProveSmallPuzzles(benchmark::State& state) {
+  for (auto _ : state) {
+    double slowest = 0;
+    int proven = 0;
+    for (std::uint64_t seed = 1; seed <= 100; ++seed) {
+      const PuzzleFile file = RandomPuzzle(seed, 4 + static_cast<int>(seed % 4), 7, 2, 5, 3);
+      const auto start = std::chrono::steady_clock::now();
+      const SolveResult result = SolveFor(file, 30, 1);
+      slowest = std::max(
+          slowest, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+      proven += result.optimal;
+    }
+    state.counters["slowest_s"] = slowest;
+    state.counters["proven_of_100"] = proven;
+  }
+}
+BENCHMARK(BM_ProveSmallPuzzles)->Unit(benchmark::kSecond)->Iterations(1);
+
+// 90 words of 3 to 8 characters on boards too small for them all: the solver
+// and greedy restarts, 10 seconds each on 2 threads.
+void BM_LargePuzzleAgainstGreedy(benchmark::State& state) {
+  const int size = static_cast<int>(state.range(0));
+  const PuzzleFile file = RandomPuzzle(static_cast<std::uint64_t>(size), size, 90, 3, 8, 40);
+  for (auto _ : state) {
+    const long long solver = SolveFor(file, RunSeconds(), 2).score;
+    const long long greedy = GreedyFor(file, RunSeconds(), 2);
+    state.counters["solver"] = static_cast<double>(solver);
+    state.counters["greedy"] = static_cast<double>(greedy);
+    state.counters["gain_%"] =
+        greedy > 0 ? 100.0 * static_cast<double>(solver - greedy) / static_cast<double>(greedy) : 0;
+  }
+}
+BENCHMARK(BM_LargePuzzleAgainstGreedy)
+    ->Arg(8)
+    ->Arg(12)
+    ->Arg(16)
+    ->Arg(20)
+    ->Unit(benchmark::kSecond)
+    ->Iterations(1);
+
+}  // namespace
+
+// The score of the shipped 30 x 30 sample against time: make bench-solver
+// passes its path as the first argument.
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  if (argc > 1) {
+    const auto bytes = ReadBytes(argv[1]);
+    const auto decoded = bytes ? DecodePuzzleFile(*bytes) : PuzzleFileError{"unreadable"};
+    if (const auto* file = std::get_if<PuzzleFile>(&decoded)) {
+      std::printf("seconds  solver  greedy  (2 threads, %s)\n", argv[1]);
+      for (double seconds : {1.0, 2.0, 5.0, 10.0, 30.0}) {
+        std::printf("%7.0f  %6lld  %6lld\n", seconds, SolveFor(*file, seconds, 2).score,
+                    GreedyFor(*file, seconds, 2));
+        std::fflush(stdout);
+      }
+    }
+  }
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+}
