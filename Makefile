@@ -6,7 +6,7 @@ PREFIX ?= /usr/local
 SANITIZED ?= build-sanitize
 JOBS ?= $(shell nproc)
 
-.PHONY: setup build run install package test test-plain test-sanitized test-package fuzz bench clean
+.PHONY: setup build run install package test test-plain test-sanitized test-package fuzz bench bench-solver clean
 
 setup:
 	@bash scripts/setup
@@ -47,6 +47,13 @@ bench: setup
 	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(BENCH_BUILD) -j $(JOBS) --target tsubura_bench
 	./$(BENCH_BUILD)/bench/tsubura_bench
+
+# make bench-solver: the solver's targets (a few minutes): small puzzles
+# proven, large ones against greedy restarts, the 30 x 30 sample over time.
+bench-solver: setup
+	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BENCH_BUILD) -j $(JOBS) --target tsubura_solver_bench sample_puzzles
+	./$(BENCH_BUILD)/bench/tsubura_solver_bench $(BENCH_BUILD)/ookii.tbr
 
 # make fuzz [FUZZ_SECONDS=600]: each libFuzzer target for that long, starting
 # from the committed corpus; inputs that crash land in fuzz/crashes/.

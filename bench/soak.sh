@@ -7,14 +7,12 @@ set -euo pipefail
 source "$(dirname "$0")/../scripts/xvfb.sh"
 build=$(cd "$1" && pwd)
 duration=${2:-600}
-work=$(mktemp -d)
-trap 'kill ${game_pid:-} ${xvfb_pid:-} 2>/dev/null || true; rm -rf "$work"' EXIT
 cp "$build/tsubura" "$build/ookii.tbr" "$work/"
 mkdir "$work/Data"
 # Message mode none, green background, sounds off: nothing modal interrupts.
 python3 -c "import struct; open('$work/Data/Data.dat','wb').write(struct.pack('<24h', 0, 0, 0, 1, *([0]*20)))"
 
-start_xvfb "$work" 1280x1024
+start_xvfb 1280x1024
 
 "$work/tsubura" > /dev/null 2>&1 &
 game_pid=$!

@@ -7,10 +7,8 @@ set -euo pipefail
 source "$(dirname "$0")/../scripts/xvfb.sh"
 build=$(cd "$1" && pwd)
 runs=${2:-5}
-work=$(mktemp -d)
-trap 'kill ${game_pid:-} ${xvfb_pid:-} 2>/dev/null || true; rm -rf "$work"' EXIT
 cp -r "$build/tsubura" "$build/Data" "$work/"
-start_xvfb "$work" 1280x1024
+start_xvfb 1280x1024
 for _ in $(seq "$runs"); do
   t0=$(date +%s%N)
   "$work/tsubura" > /dev/null 2>&1 &

@@ -3,35 +3,17 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
-#include <random>
-#include <unordered_map>
 
-#include "solver/SolverBoard.h"
+#include "solver/LocalSearch.h"
 
 namespace {
 
-std::vector<std::u16string> Texts(const SolverPuzzle& puzzle) {
-  std::vector<std::u16string> texts;
-  for (const SolverWord& word : puzzle.words) texts.push_back(word.text);
-  return texts;
-}
-
-class Annealer {
+class Annealer : LocalSearch {
  public:
   Annealer(const SolverPuzzle& puzzle, std::uint64_t seed, Incumbent& incumbent, Budget& budget);
   void Run();
 
  private:
-  struct Occurrence {
-    int word, index;
-  };
-
-  int Points(int word) const { return puzzle_.words[static_cast<std::size_t>(word)].points; }
-  int Length(int word) const {
-    return static_cast<int>(texts_[static_cast<std::size_t>(word)].size());
-  }
-  double Uniform() { return std::uniform_real_distribution<double>(0, 1)(random_); }
-  int Below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
   const Placement& AnyPlaced() {
     return placed_[static_cast<std::size_t>(Below(static_cast<int>(placed_.size())))];
   }
@@ -50,40 +32,19 @@ class Annealer {
   bool Accept(double before);
   void Load(const Arrangement& arrangement);
 
-  const SolverPuzzle& puzzle_;
-  Incumbent& incumbent_;
-  Budget& budget_;
-  std::mt19937_64 random_;
-  const std::vector<std::u16string> texts_;
-  SolverBoard board_;
-  std::unordered_map<char16_t, std::vector<Occurrence>> occurrences_;
   Arrangement placed_;
   std::vector<int> slotOf_;  // per word: its place in placed_, or -1
   long long score_ = 0;
   int faults_ = 0;
-  double average_ = 1;  // points of an average word
+  const double average_;
   double penalty_ = 1, temperature_ = 1;
 };
 
 Annealer::Annealer(const SolverPuzzle& puzzle, std::uint64_t seed, Incumbent& incumbent,
                    Budget& budget)
-    : puzzle_(puzzle),
-      incumbent_(incumbent),
-      budget_(budget),
-      random_(seed),
-      texts_(Texts(puzzle)),
-      board_(puzzle.size, texts_),
-      slotOf_(texts_.size(), -1) {
-  double total = 0;
-  for (int w = 0; w < static_cast<int>(texts_.size()); ++w) {
-    total += Points(w);
-    for (int i = 0; i < Length(w); ++i) {
-      occurrences_[texts_[static_cast<std::size_t>(w)][static_cast<std::size_t>(i)]].push_back(
-          {w, i});
-    }
-  }
-  average_ = std::max(1.0, total / static_cast<double>(texts_.size()));
-}
+    : LocalSearch(puzzle, seed, incumbent, budget),
+      slotOf_(texts_.size(), -1),
+      average_(AveragePoints()) {}
 
 void Annealer::Put(const Placement& p) {
   board_.Place(p);

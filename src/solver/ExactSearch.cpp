@@ -27,7 +27,7 @@ std::vector<Kind> KindsOf(const SolverPuzzle& puzzle) {
   return kinds;
 }
 
-std::vector<std::u16string> TextsOf(const std::vector<Kind>& kinds) {
+std::vector<std::u16string> KindTexts(const std::vector<Kind>& kinds) {
   std::vector<std::u16string> texts;
   for (const Kind& kind : kinds) texts.push_back(kind.text);
   return texts;
@@ -44,9 +44,6 @@ class ExactSearch {
  private:
   struct Box {
     int minX, maxX, minY, maxY;
-  };
-  struct Occurrence {
-    int kind, index;
   };
 
   int Id(const Placement& p) const {
@@ -107,7 +104,7 @@ class ExactSearch {
   const std::vector<Kind> kinds_;
   const std::vector<std::u16string> texts_;
   SolverBoard board_;
-  std::unordered_map<char16_t, std::vector<Occurrence>> occurrences_;
+  const Occurrences occurrences_;  // by kind
   std::vector<int> emptyKinds_;
   std::vector<std::uint8_t> excluded_;
   std::vector<std::uint32_t> seen_;
@@ -126,17 +123,14 @@ ExactSearch::ExactSearch(const SolverPuzzle& puzzle, Incumbent& incumbent, Budge
       n_(puzzle.size),
       side_(std::max(1, 2 * puzzle.size - 1)),
       kinds_(KindsOf(puzzle)),
-      texts_(TextsOf(kinds_)),
+      texts_(KindTexts(kinds_)),
       board_(side_, texts_),
+      occurrences_(OccurrencesIn(texts_)),
       excluded_(static_cast<std::size_t>(kinds_.size() * 2 * side_ * side_), 0),
       seen_(excluded_.size(), 0),
       left_(kinds_.size(), 0) {
   for (int k = 0; k < static_cast<int>(kinds_.size()); ++k) {
     if (texts_[static_cast<std::size_t>(k)].empty()) emptyKinds_.push_back(k);
-    for (int i = 0; i < Length(k); ++i) {
-      occurrences_[texts_[static_cast<std::size_t>(k)][static_cast<std::size_t>(i)]].push_back(
-          {k, i});
-    }
   }
 }
 
@@ -184,7 +178,7 @@ void ExactSearch::AddNeighbours(const Placement& p, std::vector<Placement>& fron
     const int ax = p.x + dx * i, ay = p.y + dy * i;
     const char16_t c = texts_[static_cast<std::size_t>(p.word)][static_cast<std::size_t>(i)];
     for (const Occurrence& o : occurrences_.at(c)) {
-      offer({o.kind, p.down ? ax - o.index : ax, p.down ? ay : ay - o.index, !p.down});
+      offer({o.word, p.down ? ax - o.index : ax, p.down ? ay : ay - o.index, !p.down});
     }
   }
   auto byPoints = [&](const Placement& a, const Placement& b) {

@@ -2,37 +2,18 @@
 
 #include <algorithm>
 #include <cmath>
-#include <random>
-#include <unordered_map>
 
-#include "solver/SolverBoard.h"
+#include "solver/LocalSearch.h"
 
 namespace {
 
-std::vector<std::u16string> Texts(const SolverPuzzle& puzzle) {
-  std::vector<std::u16string> texts;
-  for (const SolverWord& word : puzzle.words) texts.push_back(word.text);
-  return texts;
-}
-
-class NeighbourhoodSearch {
+class NeighbourhoodSearch : LocalSearch {
  public:
   NeighbourhoodSearch(const SolverPuzzle& puzzle, std::uint64_t seed, Incumbent& incumbent,
                       Budget& budget);
   void Run();
 
  private:
-  struct Occurrence {
-    int word, index;
-  };
-
-  int Points(int word) const { return puzzle_.words[static_cast<std::size_t>(word)].points; }
-  int Length(int word) const {
-    return static_cast<int>(texts_[static_cast<std::size_t>(word)].size());
-  }
-  double Uniform() { return std::uniform_real_distribution<double>(0, 1)(random_); }
-  int Below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
-
   void Load(const Arrangement& arrangement);
   void Put(const Placement& p);
   void TakeOut(std::size_t slot);
@@ -45,13 +26,6 @@ class NeighbourhoodSearch {
   void KeepBestGroup();
   long long Score() const;
 
-  const SolverPuzzle& puzzle_;
-  Incumbent& incumbent_;
-  Budget& budget_;
-  std::mt19937_64 random_;
-  const std::vector<std::u16string> texts_;
-  SolverBoard board_;
-  std::unordered_map<char16_t, std::vector<Occurrence>> occurrences_;
   Arrangement placed_;
   std::vector<bool> used_;
   std::vector<Placement> cells_;  // every start cell and direction, in a random order
@@ -59,22 +33,10 @@ class NeighbourhoodSearch {
 
 NeighbourhoodSearch::NeighbourhoodSearch(const SolverPuzzle& puzzle, std::uint64_t seed,
                                          Incumbent& incumbent, Budget& budget)
-    : puzzle_(puzzle),
-      incumbent_(incumbent),
-      budget_(budget),
-      random_(seed),
-      texts_(Texts(puzzle)),
-      board_(puzzle.size, texts_),
-      used_(texts_.size(), false) {
+    : LocalSearch(puzzle, seed, incumbent, budget), used_(texts_.size(), false) {
   for (int y = 0; y < puzzle.size; ++y)
     for (int x = 0; x < puzzle.size; ++x)
       for (bool down : {false, true}) cells_.push_back({0, x, y, down});
-  for (int w = 0; w < static_cast<int>(texts_.size()); ++w) {
-    for (int i = 0; i < Length(w); ++i) {
-      occurrences_[texts_[static_cast<std::size_t>(w)][static_cast<std::size_t>(i)]].push_back(
-          {w, i});
-    }
-  }
 }
 
 void NeighbourhoodSearch::Put(const Placement& p) {
@@ -226,9 +188,7 @@ void NeighbourhoodSearch::Run() {
   // Annealed acceptance: a worse result is kept now and then, less often as a
   // round cools, so the search leaves a plateau it has exhausted.
   constexpr int kRound = 2000;
-  double hot = 0;
-  for (const SolverWord& w : puzzle_.words) hot += w.points;
-  hot /= static_cast<double>(puzzle_.words.size());
+  const double hot = AveragePoints();
   Arrangement current;
   long long currentScore = 0;
   for (long round = 0; !budget_.Spent(); ++round) {

@@ -26,11 +26,11 @@ struct SolveResult {
 };
 
 // Searches for the highest-scoring complete arrangement from an empty board.
-// One thread searches exactly; the others anneal; all share the best. With one
-// thread the time is counted in steps of work calibrated to about a second
-// each, so the same seed gives the same result on every run. Raising
-// `interrupt` stops the search with the best found so far. `progress` is
-// called now and then from the calling thread.
+// One thread searches exactly, then locally; the others search locally; all
+// share the best. With one thread the time is measured in steps of work
+// calibrated to take about that long, so the same seed gives the same result
+// on every run. Raising `interrupt` stops the search with the best found so
+// far. `progress` is called now and then from the calling thread.
 SolveResult Solve(const SolverPuzzle& puzzle, const SolveOptions& options,
                   const std::atomic<bool>& interrupt,
                   const std::function<void(const SolveProgress&)>& progress);

@@ -38,6 +38,22 @@ SolverPuzzle MakeSolverPuzzle(const PuzzleFile& file) {
   return puzzle;
 }
 
+Occurrences OccurrencesIn(const std::vector<std::u16string>& texts) {
+  Occurrences occurrences;
+  for (std::size_t w = 0; w < texts.size(); ++w) {
+    for (std::size_t i = 0; i < texts[w].size(); ++i) {
+      occurrences[texts[w][i]].push_back({static_cast<int>(w), static_cast<int>(i)});
+    }
+  }
+  return occurrences;
+}
+
+std::vector<std::u16string> TextsOf(const SolverPuzzle& puzzle) {
+  std::vector<std::u16string> texts;
+  for (const SolverWord& word : puzzle.words) texts.push_back(word.text);
+  return texts;
+}
+
 long long ScoreOf(const SolverPuzzle& puzzle, const Arrangement& arrangement) {
   long long score = 0;
   for (const Placement& p : arrangement)

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "files/PuzzleFile.h"
@@ -28,6 +29,16 @@ struct SolverPuzzle {
 };
 
 SolverPuzzle MakeSolverPuzzle(const PuzzleFile& file);
+
+std::vector<std::u16string> TextsOf(const SolverPuzzle& puzzle);
+
+// Where each character stands in the words: a word crossing a character on
+// the board is one of the words that hold it.
+struct Occurrence {
+  int word, index;
+};
+using Occurrences = std::unordered_map<char16_t, std::vector<Occurrence>>;
+Occurrences OccurrencesIn(const std::vector<std::u16string>& texts);
 
 long long ScoreOf(const SolverPuzzle& puzzle, const Arrangement& arrangement);
 

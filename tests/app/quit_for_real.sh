@@ -6,16 +6,9 @@
 set -euo pipefail
 source "$(dirname "$0")/../../scripts/xvfb.sh"
 game=$1
-work=$(mktemp -d)
-cleanup() {
-  [ -n "${game_pid:-}" ] && kill "$game_pid" 2>/dev/null || true
-  [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
 cp "$game" "$work/tsubura"
 
-start_xvfb "$work" 800x600
+start_xvfb 800x600
 
 # Waits up to 10 s until exactly $2 visible windows match: --name or --class $1.
 wait_for_windows() {

@@ -8,13 +8,6 @@
 set -euo pipefail
 source "$(dirname "$0")/../../scripts/xvfb.sh"
 build=$1
-work=$(mktemp -d)
-cleanup() {
-  [ -n "${game_pid:-}" ] && kill "$game_pid" 2>/dev/null || true
-  [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
 fail() { echo "$*"; exit 1; }
 
 prefix=$work/prefix
@@ -41,7 +34,7 @@ find "$prefix" -printf '%p %s %m %T@\n' | sort > "$work/prefix-before"
 export HOME=$work/home
 unset XDG_DATA_HOME XDG_CONFIG_HOME
 mkdir -p "$HOME"
-start_xvfb "$work" 1280x1024
+start_xvfb 1280x1024
 "$prefix/games/tsubura" "$shared/puzzles/tsuzuki.tbr" extra arguments are ignored \
   > "$work/log" 2>&1 &
 game_pid=$!
