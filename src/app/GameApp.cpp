@@ -1,5 +1,6 @@
 #include "app/GameApp.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -36,10 +37,13 @@
 
 namespace {
 
-// The 64 x 64 program icon, with larger drawings of it for dense screens.
+// The 64 x 64 program icon; on a dense screen also larger drawings of it,
+// which keep the window icon and the sprites sharp there.
 QIcon ProgramIcon() {
   QIcon icon(QStringLiteral(":/tsubura.png"));
-  for (int size : {128, 256}) icon.addFile(QStringLiteral(":/tsubura-%1.png").arg(size));
+  if (qApp->devicePixelRatio() > 1) {
+    for (int size : {128, 256}) icon.addFile(QStringLiteral(":/tsubura-%1.png").arg(size));
+  }
   return icon;
 }
 
