@@ -15,7 +15,7 @@ namespace {
 
 // Steps of work in about a second of one core of the development machine.
 constexpr double kStepsPerSecond = 6e7;
-constexpr int kGlanceSteps = 20000;
+constexpr double kGlanceSteps = 0.02 * kStepsPerSecond;  // about 20 ms
 
 // Puzzles this small are worth most of the time for a proof.
 bool WorthAProof(const SolverPuzzle& puzzle) {
@@ -50,7 +50,7 @@ SolveResult Solve(const SolverPuzzle& puzzle, const SolveOptions& options,
   workers.emplace_back([&] {
     // A short local search first often finds the best at once, which spares
     // the proof most of its branches.
-    Budget glance = Budget::Steps(kGlanceSteps, stop);
+    Budget glance = Budget::Steps(static_cast<std::uint64_t>(kGlanceSteps), stop);
     SearchNeighbourhoods(puzzle, options.seed, incumbent, glance);
     Budget proof = budgetFor(proofSeconds);
     if (puzzle.searchesEveryWord && SearchExactly(puzzle, incumbent, proof)) {
