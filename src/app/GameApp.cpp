@@ -142,7 +142,7 @@ void GameApp::ClearBoard() {
 }
 
 void GameApp::RunMenuCommand(const QString& name) {
-  const std::map<QString, std::function<void()>> commands{
+  std::map<QString, std::function<void()>> commands{
       {QStringLiteral("ファイルを開く"), [this] { OpenPuzzle(game_); }},
       {QStringLiteral("上書き保存する"), [this] { SavePuzzle(game_); }},
       {QStringLiteral("名前が付いて保存"), [this] { SavePuzzleAs(game_); }},
@@ -152,16 +152,15 @@ void GameApp::RunMenuCommand(const QString& name) {
       {QStringLiteral("下へ移動する"), [this] { ShiftBoard(3); }},
       {QStringLiteral("すべてクリア"), [this] { ClearBoard(); }},
       {QStringLiteral("設定"), [this] { OpenSettings(); }},
-      {QStringLiteral("100%"), [this] { ChooseZoom(100); }},
-      {QStringLiteral("150%"), [this] { ChooseZoom(150); }},
-      {QStringLiteral("200%"), [this] { ChooseZoom(200); }},
-      {QStringLiteral("300%"), [this] { ChooseZoom(300); }},
       {QStringLiteral("終了"),
        [this] {
          int ignored = 0;
          ConfirmQuit(game_, ignored);
        }},
   };
+  for (int percent : kZoomChoices) {
+    commands[QStringLiteral("%1%").arg(percent)] = [this, percent] { ChooseZoom(percent); };
+  }
   // Help and version have no action.
   if (auto command = commands.find(name); command != commands.end()) command->second();
 }

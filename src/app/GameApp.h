@@ -56,7 +56,6 @@ class GameApp : public Host, public Stage {
   Game& State() { return game_; }
   Formain& Window() { return *window_; }
   SoundEffects& Sounds() { return sounds_; }
-  const GameFolders& Folders() const { return folders_; }
   const std::string& DataFolder() const { return folders_.data; }
   std::string SettingsPath() const { return folders_.data + "/Data.dat"; }
 

@@ -15,6 +15,7 @@
 class BoardCanvas {
  public:
   void SetFont(const BoardFace& face, int pixels);
+  const BoardFace& Face() const { return face_; }
   const QFont& Font() const { return font_; }
 
   const QImage& Paint(const BoardPaint& paint, QSize size, qreal ratio);

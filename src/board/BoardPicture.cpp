@@ -7,8 +7,7 @@
 
 BoardPicture::BoardPicture(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("Pimain"));
-  face_ = FaceByName(QStringLiteral("ＭＳ ゴシック"));
-  SetFontPoints(points_);
+  canvas_.SetFont(FaceByName(QStringLiteral("ＭＳ ゴシック")), FontPixels());
 }
 
 void BoardPicture::Show(const BoardPaint& paint) {
@@ -22,14 +21,14 @@ void BoardPicture::Clear() {
 }
 
 void BoardPicture::SetFace(const BoardFace& face) {
-  if (face == face_) return;
-  face_ = face;
-  SetFontPoints(points_);
+  if (face == canvas_.Face()) return;
+  canvas_.SetFont(face, FontPixels());
+  Invalidate();
 }
 
 void BoardPicture::SetFontPoints(double points) {
   points_ = points;
-  canvas_.SetFont(face_, std::max(kMinimumTextPixels, PointsToPixels(points)));
+  canvas_.SetFont(canvas_.Face(), FontPixels());
   Invalidate();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <algorithm>
 
 #include "board/BoardCanvas.h"
 #include "board/BoardPaint.h"
@@ -42,9 +43,9 @@ class BoardPicture : public QWidget {
   void Render();
   void Draw();
   void Invalidate();
+  int FontPixels() const { return std::max(kMinimumTextPixels, PointsToPixels(points_)); }
 
   BoardCanvas canvas_;
-  BoardFace face_;
   double points_ = 12;
   BoardPaint shown_;
   bool stale_ = true;

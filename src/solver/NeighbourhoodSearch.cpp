@@ -24,7 +24,6 @@ class NeighbourhoodSearch : LocalSearch {
   std::optional<Placement> BestCrossing(int word);
   // Keeps only the highest-scoring group of connected words.
   void KeepBestGroup();
-  long long Score() const;
 
   Arrangement placed_;
   std::vector<bool> used_;
@@ -55,12 +54,6 @@ void NeighbourhoodSearch::TakeOut(std::size_t slot) {
 void NeighbourhoodSearch::Load(const Arrangement& arrangement) {
   while (!placed_.empty()) TakeOut(placed_.size() - 1);
   for (const Placement& p : arrangement) Put(p);
-}
-
-long long NeighbourhoodSearch::Score() const {
-  long long score = 0;
-  for (const Placement& p : placed_) score += Points(p.word);
-  return score;
 }
 
 void NeighbourhoodSearch::Destroy() {
@@ -197,7 +190,7 @@ void NeighbourhoodSearch::Run() {
     Repair();
     KeepBestGroup();
     if (!board_.Complete()) continue;
-    const long long score = Score();
+    const long long score = ScoreOf(puzzle_, placed_);
     if (score > incumbent_.Score()) incumbent_.Offer(placed_, score);
     const double temperature = hot * std::pow(0.01, static_cast<double>(round % kRound) / kRound);
     if (score >= currentScore ||

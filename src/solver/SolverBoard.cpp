@@ -52,7 +52,7 @@ void SolverBoard::Place(const Placement& p) {
       rowMarkers_[static_cast<std::size_t>(y + 1)] |= column;
       columnMarkers_[static_cast<std::size_t>(x + 1)] |= row;
     } else {
-      if (cell.letters++ == 0) ++letterCount_;
+      ++cell.letters;
       letter_[Index(x, y)] = c;
       rowLetters_[static_cast<std::size_t>(y + 1)] |= column;
       columnLetters_[static_cast<std::size_t>(x + 1)] |= row;
@@ -71,7 +71,6 @@ void SolverBoard::Remove(const Placement& p) {
       columnMarkers_[static_cast<std::size_t>(x + 1)] &= ~row;
     } else {
       if (--cell.letters > 0) return;
-      --letterCount_;
       letter_[Index(x, y)] = 0;
       rowLetters_[static_cast<std::size_t>(y + 1)] &= ~column;
       columnLetters_[static_cast<std::size_t>(x + 1)] &= ~row;

@@ -28,7 +28,6 @@ class SolverBoard {
 
   bool IsLetter(int x, int y) const { return uses_[Index(x, y)].letters > 0; }
   char16_t Letter(int x, int y) const { return letter_[Index(x, y)]; }
-  int LetterCount() const { return letterCount_; }
 
   // Runs of two or more letters with an empty cell right before or after them.
   int OpenRuns() const;
@@ -64,7 +63,6 @@ class SolverBoard {
   std::vector<Uses> uses_;
   std::vector<char16_t> letter_;
   std::vector<std::uint64_t> rowLetters_, rowMarkers_, columnLetters_, columnMarkers_;
-  int letterCount_ = 0;
 };
 
 template <typename Visit>
