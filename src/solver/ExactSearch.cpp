@@ -55,13 +55,15 @@ class ExactSearch {
     const std::size_t next = k.words.size() - static_cast<std::size_t>(std::max(1, Left(kind)));
     return puzzle_.words[static_cast<std::size_t>(k.words[next])].points;
   }
-  // The points of the copies left.
+  // What placing the next copy could add to the best: nothing when it costs.
+  int Worth(int kind) const { return std::max(0, Points(kind)); }
+  // What the copies left could add.
   long long PointsLeft(int kind) const {
     const Kind& k = kinds_[static_cast<std::size_t>(kind)];
     long long sum = 0;
     for (std::size_t c = k.words.size() - static_cast<std::size_t>(Left(kind)); c < k.words.size();
          ++c)
-      sum += puzzle_.words[static_cast<std::size_t>(k.words[c])].points;
+      sum += std::max(0, puzzle_.words[static_cast<std::size_t>(k.words[c])].points);
     return sum;
   }
   int Length(int kind) const {
@@ -112,7 +114,7 @@ class ExactSearch {
   std::vector<int> left_;  // copies neither placed nor ruled out, per kind
   Arrangement placed_;
   long long score_ = 0;
-  long long openPoints_ = 0;  // of the copies left
+  long long openPoints_ = 0;  // what the copies left could add
   Box box_{0, 0, 0, 0};
 };
 
@@ -260,7 +262,7 @@ void ExactSearch::Include(const Placement& p) {
   board_.Place(p);
   placed_.push_back(p);
   score_ += Points(p.word);
-  openPoints_ -= Points(p.word);
+  openPoints_ -= Worth(p.word);
   --Left(p.word);
   OfferIfComplete();
 }
@@ -270,7 +272,7 @@ void ExactSearch::Exclude(const Placement& p) {
   placed_.pop_back();
   ++Left(p.word);
   score_ -= Points(p.word);
-  openPoints_ += Points(p.word);
+  openPoints_ += Worth(p.word);
 }
 
 void ExactSearch::Extend(std::vector<Placement> frontier) {

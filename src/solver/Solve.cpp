@@ -30,7 +30,7 @@ SolveResult Solve(const SolverPuzzle& puzzle, const SolveOptions& options,
   using Clock = std::chrono::steady_clock;
   const auto start = Clock::now();
   std::atomic<bool> stop{false}, proven{false};
-  Incumbent incumbent(puzzle.fittingPoints, stop);  // nothing scores more than every word
+  Incumbent incumbent(puzzle.upperBound, stop);
   auto budgetFor = [&](double seconds) {
     return options.threads <= 1
                ? Budget::Steps(static_cast<std::uint64_t>(seconds * kStepsPerSecond), stop)
@@ -85,7 +85,7 @@ SolveResult Solve(const SolverPuzzle& puzzle, const SolveOptions& options,
   for (std::unique_lock lock(mutex);
        !finished.wait_for(lock, std::chrono::milliseconds(100), [&] { return running == 0; });) {
     if (interrupt) stop = true;
-    progress({incumbent.Score(), proven ? incumbent.Score() : puzzle.fittingPoints,
+    progress({incumbent.Score(), proven ? incumbent.Score() : puzzle.upperBound,
               std::chrono::duration<double>(Clock::now() - start).count()});
   }
   for (std::thread& worker : workers) worker.join();
@@ -93,7 +93,7 @@ SolveResult Solve(const SolverPuzzle& puzzle, const SolveOptions& options,
   SolveResult result;
   result.arrangement = incumbent.Best();
   result.score = incumbent.Score();
-  result.optimal = proven || result.score >= puzzle.fittingPoints;
-  result.bound = result.optimal ? result.score : puzzle.fittingPoints;
+  result.optimal = proven || result.score >= puzzle.upperBound;
+  result.bound = result.optimal ? result.score : puzzle.upperBound;
   return result;
 }

@@ -13,6 +13,29 @@ bool Searchable(const std::u16string& text) {
          text.find(kEmptyCell) == std::u16string::npos;
 }
 
+// Words lying the same way never share a cell and are kept apart by their end
+// markers, so a row or column of n cells, with the ring's two, holds words
+// whose lengths plus one add up to at most n + 1. Filling that room in every
+// line with the words that bring the most points for it, the last one in
+// part, gives a score no arrangement of these words can pass.
+long long RoomBound(const std::vector<SolverWord>& words, int size) {
+  std::vector<const SolverWord*> byValue;
+  for (const SolverWord& word : words) {
+    if (word.points > 0) byValue.push_back(&word);
+  }
+  auto room = [](const SolverWord* w) { return static_cast<long long>(w->text.size()) + 1; };
+  std::stable_sort(byValue.begin(), byValue.end(), [&](const SolverWord* a, const SolverWord* b) {
+    return a->points * room(b) > b->points * room(a);
+  });
+  long long left = 2LL * size * (size + 1), bound = 0;
+  for (const SolverWord* word : byValue) {
+    if (room(word) > left) return bound + word->points * left / room(word);
+    bound += word->points;
+    left -= room(word);
+  }
+  return bound;
+}
+
 }  // namespace
 
 SolverPuzzle MakeSolverPuzzle(const PuzzleFile& file) {
@@ -21,13 +44,19 @@ SolverPuzzle MakeSolverPuzzle(const PuzzleFile& file) {
   for (int k = 1; k <= file.WordCount; ++k) {
     const StoredWord& entry = file.Entries[static_cast<std::size_t>(k - 1)];
     if (static_cast<int>(entry.Text.size()) > puzzle.size) continue;
-    puzzle.fittingPoints += entry.Points;
+    // A word of negative points may still join two groups, so it stays in play.
+    const long long worth = std::max(0, entry.Points);
+    puzzle.fittingPoints += worth;
     if (!Searchable(entry.Text)) {
       puzzle.searchesEveryWord = false;
       continue;
     }
     puzzle.words.push_back({entry.Text, entry.Points, k});
   }
+  // A word holding "×" or NUL can lie over other words' end markers or
+  // letters, which the room of a line does not allow for.
+  puzzle.upperBound =
+      puzzle.searchesEveryWord ? RoomBound(puzzle.words, puzzle.size) : puzzle.fittingPoints;
   // Highest points first; words without characters last, since they connect
   // to nothing and only ever join an arrangement.
   std::stable_sort(puzzle.words.begin(), puzzle.words.end(),

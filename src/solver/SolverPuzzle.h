@@ -20,9 +20,12 @@ struct SolverWord {
 struct SolverPuzzle {
   int size = 0;
   std::vector<SolverWord> words;
-  // The points of every word that fits on the board at all: no arrangement
-  // can score more.
+  // The points of every word that fits on the board at all, words of negative
+  // points left out.
   long long fittingPoints = 0;
+  // No complete arrangement scores more: the fitting points, or less where
+  // the rows and columns cannot hold every word.
+  long long upperBound = 0;
   // Every fitting word can be searched for. Words holding an end marker "×" or
   // a NUL character are never placed by the solver, and so never proven.
   bool searchesEveryWord = true;

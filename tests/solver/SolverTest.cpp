@@ -3,10 +3,12 @@
 // plain exhaustive search over the game's rules finds.
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <random>
 
 #include "board/BoardRebuild.h"
 #include "board/MouseEditing.h"
+#include "solver/ExactSearch.h"
 #include "solver/RandomPuzzles.h"
 #include "solver/Solve.h"
 #include "solver/SolverBoard.h"
@@ -83,7 +85,7 @@ class Exhaustive {
       : state_(Unplaced(file)), rest_(static_cast<std::size_t>(state_.WordCount) + 2, 0) {
     for (int k = state_.WordCount; k >= 1; --k)
       rest_[static_cast<std::size_t>(k)] =
-          rest_[static_cast<std::size_t>(k) + 1] + state_.Word(k).Points;
+          rest_[static_cast<std::size_t>(k) + 1] + std::max(0, state_.Word(k).Points);
   }
   long long Best() {
     Try(1, 0);
@@ -120,25 +122,36 @@ class Exhaustive {
   }
 
   PuzzleState state_;
-  std::vector<long long> rest_;  // the points of words k … WordCount
+  std::vector<long long> rest_;  // what words k … WordCount could add
   long long best_ = 0;
 };
 
 TEST(Solver, FindsTheBestScoreOfSmallPuzzlesAsAnExhaustiveSearchDoesAndWritesItLegally) {
   const std::atomic<bool> noInterrupt{false};
   int blocked = 0;  // puzzles whose words cannot all be placed
+  int bounded = 0;  // puzzles whose lines cannot hold every word
   for (std::uint64_t seed = 1; seed <= 200; ++seed) {
     SCOPED_TRACE(seed);
     // Letters repeat often, so words cross and block each other.
     const int size = 3 + static_cast<int>(seed % 3), words = 5 + static_cast<int>(seed / 3 % 3);
-    const PuzzleFile file = RandomPuzzle(seed, size, words, 2, size, 3);
+    PuzzleFile file = RandomPuzzle(seed, size, words, 2, size, 3);
+    // A word that costs points may still be worth placing to join two groups.
+    if (seed % 2 == 0) file.Entries[2].Points = -40;
     const long long expected = Exhaustive(file).Best();
-    blocked += expected < MakeSolverPuzzle(file).fittingPoints;
     const SolverPuzzle puzzle = MakeSolverPuzzle(file);
+    blocked += expected < puzzle.fittingPoints;
+    bounded += puzzle.upperBound < puzzle.fittingPoints;
+    EXPECT_LE(expected, puzzle.upperBound);
     const SolveResult result =
         Solve(puzzle, {10, 1, seed}, noInterrupt, [](const SolveProgress&) {});
     EXPECT_TRUE(result.optimal);
     ASSERT_EQ(result.score, expected);
+    // The proof alone, without a local search that finds the best first.
+    std::atomic<bool> stop{false};
+    Incumbent proofOnly(std::numeric_limits<long long>::max(), stop);
+    Budget unlimited = Budget::Steps(std::numeric_limits<std::uint64_t>::max() / 2, stop);
+    EXPECT_TRUE(SearchExactly(puzzle, proofOnly, unlimited));
+    EXPECT_EQ(proofOnly.Score(), expected);
 
     const PuzzleFile written = WithArrangement(file, puzzle, result.arrangement);
     EXPECT_EQ(CheckArrangementByTheGame(written), std::nullopt);
@@ -152,6 +165,7 @@ TEST(Solver, FindsTheBestScoreOfSmallPuzzlesAsAnExhaustiveSearchDoesAndWritesItL
     EXPECT_EQ(unplaced, original) << "everything but the placement is as read";
   }
   EXPECT_GT(blocked, 50) << "most puzzles should not be trivial";
+  EXPECT_GT(bounded, 5);
 }
 
 TEST(Solver, OneThreadWithOneSeedGivesTheSameArrangementEveryTime) {
