@@ -48,7 +48,7 @@ bench: setup
 	cmake --build $(BENCH_BUILD) -j $(JOBS) --target tsubura_bench
 	./$(BENCH_BUILD)/bench/tsubura_bench
 
-# make bench-solver: the solver's targets (a few minutes): small puzzles
+# make bench-solver: the solver's targets (about ten minutes): small puzzles
 # proven, large ones against greedy restarts, the 30 x 30 sample over time.
 bench-solver: setup
 	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo

@@ -5,11 +5,13 @@
 
 #include "files/PuzzleFile.h"
 
+// A word's points: 10 to 50 at random, or ten a character as in most samples.
+enum class RandomPoints { Any, ByLength };
+
 // A random puzzle in the 90-entry layout: `words` words of `shortest` to
-// `longest` characters drawn from the first `letters` characters of `alphabet`,
-// with 10 to 50 points each.
+// `longest` characters drawn from the first `letters` characters of `alphabet`.
 inline PuzzleFile RandomPuzzle(std::uint64_t seed, int size, int words, int shortest, int longest,
-                               int letters,
+                               int letters, RandomPoints points = RandomPoints::Any,
                                std::u16string_view alphabet =
                                    u"あいうえおかきくけこさしすせそたちつてとなにぬねのはひふへほま"
                                    u"みむめもやゆよらりるれろわをん") {
@@ -27,7 +29,7 @@ inline PuzzleFile RandomPuzzle(std::uint64_t seed, int size, int words, int shor
     const int length = below(shortest, longest);
     for (int i = 0; i < length; ++i)
       entry.Text.push_back(alphabet[static_cast<std::size_t>(below(0, letters - 1))]);
-    entry.Points = 10 * below(1, 5);
+    entry.Points = points == RandomPoints::ByLength ? 10 * length : 10 * below(1, 5);
     file.MaxWordLength =
         std::max<std::int16_t>(file.MaxWordLength, static_cast<std::int16_t>(length));
   }
