@@ -80,6 +80,8 @@ void NeighbourhoodSearch::Destroy() {
 
 std::optional<Placement> NeighbourhoodSearch::BestCrossing(int word) {
   const int n = puzzle_.size, length = Length(word);
+  std::optional<Placement> best;
+  int bestShared = 0;
   for (Placement p : cells_) {
     p.word = word;
     const int dx = p.down ? 0 : 1, dy = p.down ? 1 : 0;
@@ -91,12 +93,18 @@ std::optional<Placement> NeighbourhoodSearch::BestCrossing(int word) {
                 board_.IsLetter(cx - dy, cy - dx);
     }
     if (!touches || !board_.CanPlace(p)) continue;
+    int shared = 0;
+    for (int i = 0; i < length; ++i) shared += board_.IsLetter(p.x + dx * i, p.y + dy * i);
+    if (best && shared <= bestShared) continue;
     board_.Place(p);
     const bool closed = board_.RunsClosed();
     board_.Remove(p);
-    if (closed) return p;
+    if (closed) {
+      best = p;
+      bestShared = shared;
+    }
   }
-  return std::nullopt;
+  return best;
 }
 
 void NeighbourhoodSearch::Repair() {
