@@ -153,12 +153,12 @@ void Annealer::Run() {
   // which dense arrangements need; in a strict round a fault always costs
   // three words, which keeps large boards near complete.
   constexpr int kRoundMoves = 100000;
-  // A step of work is one move, about as costly as looking at a hundred places.
-  constexpr int kMoveSteps = 100;
+  // A move's own work beside the board's: drawing numbers, proposing a place.
+  constexpr int kMoveWork = 20;
   while (!budget_.Spent()) {
     faults_ = Faults();
     const bool loose = Uniform() < 0.5;
-    for (int move = 0; move < kRoundMoves && budget_.Spend(kMoveSteps); ++move) {
+    for (int move = 0; move < kRoundMoves && budget_.Spend(kMoveWork + board_.TakeWork()); ++move) {
       const double progress = static_cast<double>(move) / kRoundMoves;
       temperature_ = (loose ? 0.5 : 1.0) * average_ * std::pow(loose ? 0.04 : 0.03, progress);
       penalty_ = loose ? 0.5 * average_ * std::pow(8.0, progress) : 3 * average_;

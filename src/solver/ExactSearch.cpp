@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <unordered_map>
+#include <utility>
 
 #include "solver/SolverBoard.h"
 
@@ -32,8 +33,6 @@ std::vector<std::u16string> KindTexts(const std::vector<Kind>& kinds) {
   for (const Kind& kind : kinds) texts.push_back(kind.text);
   return texts;
 }
-
-constexpr int kNodeSteps = 300;
 
 // Placements here name a kind in `word`.
 class ExactSearch {
@@ -80,6 +79,7 @@ class ExactSearch {
     return box.maxX - box.minX < n_ && box.maxY - box.minY < n_;
   }
   bool Open(const Placement& p) const {
+    ++looks_;
     return Left(p.word) > 0 && !excluded_[static_cast<std::size_t>(Id(p))] &&
            FitsTheBoard(Joined(box_, BoxOf(p))) && board_.CanPlace(p);
   }
@@ -116,6 +116,7 @@ class ExactSearch {
   long long score_ = 0;
   long long openPoints_ = 0;  // what the copies left could add
   Box box_{0, 0, 0, 0};
+  mutable std::uint64_t looks_ = 0;  // places looked at since the last step was counted
 };
 
 ExactSearch::ExactSearch(const SolverPuzzle& puzzle, Incumbent& incumbent, Budget& budget)
@@ -203,6 +204,7 @@ bool ExactSearch::CanStillPlace(int kind) const {
     for (int y = lowY; y <= highY; ++y) {
       for (int x = lowX; x <= highX; ++x) {
         const Placement p{kind, x, y, down};
+        ++looks_;
         if (!excluded_[static_cast<std::size_t>(Id(p))] && board_.CanPlace(p)) return true;
       }
     }
@@ -276,8 +278,9 @@ void ExactSearch::Exclude(const Placement& p) {
 }
 
 void ExactSearch::Extend(std::vector<Placement> frontier) {
-  // A node costs about as much as looking at a few hundred places.
-  if (!budget_.Spend(kNodeSteps) || Bound() <= incumbent_.Score() || !OpenRunsCanClose()) return;
+  if (!budget_.Spend(std::exchange(looks_, 0) + board_.TakeWork()) ||
+      Bound() <= incumbent_.Score() || !OpenRunsCanClose())
+    return;
   std::vector<int> excludedHere;
   while (!frontier.empty() && !budget_.Spent()) {
     const Placement p = frontier.back();

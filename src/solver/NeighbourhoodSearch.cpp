@@ -131,8 +131,8 @@ void NeighbourhoodSearch::Repair() {
   for (bool added = true; added;) {
     added = false;
     for (auto& [value, w] : order) {
-      // A step of work is a look at one place on the board.
-      if (w < 0 || !budget_.Spend(cells_.size())) continue;
+      // Looking for a word's place touches every place on the board.
+      if (w < 0 || !budget_.Spend(2 * cells_.size() + board_.TakeWork())) continue;
       if (const auto p = BestCrossing(w)) {
         Put(*p);
         w = -1;

@@ -19,6 +19,7 @@ void SolverBoard::ForEachCell(const Placement& p, Visit visit) const {
   const std::u16string& text = texts_[static_cast<std::size_t>(p.word)];
   const int dx = p.down ? 0 : 1, dy = p.down ? 1 : 0;
   const int length = static_cast<int>(text.size());
+  work_ += static_cast<std::uint64_t>(length) + 2;
   for (int i = 0; i < length; ++i)
     visit(p.x + dx * i, p.y + dy * i, text[static_cast<std::size_t>(i)]);
   visit(p.x - dx, p.y - dy, char16_t{0});
@@ -96,6 +97,7 @@ std::uint64_t SolverBoard::Line() const {
 }
 
 int SolverBoard::OpenRuns() const {
+  work_ += 2 * rowLetters_.size();
   int open = 0;
   auto count = [&](std::uint64_t ends) {
     open += std::popcount(ends);
@@ -107,6 +109,7 @@ int SolverBoard::OpenRuns() const {
 }
 
 bool SolverBoard::RunsClosed() const {
+  work_ += 2 * rowLetters_.size();
   bool closed = true;
   auto any = [&](std::uint64_t ends) {
     closed = ends == 0;
@@ -130,6 +133,9 @@ std::uint64_t FillAlongRow(std::uint64_t seed, std::uint64_t within) {
   }
   return (up | down) & within;
 }
+
+// Spreading along a row costs about as much as looking at this many cells.
+constexpr std::uint64_t kFillWork = 2;
 
 }  // namespace
 
@@ -155,6 +161,7 @@ int SolverBoard::Components() const {
         };
         for (std::size_t y = start + 1; y < rows; ++y) step(y, y - 1);
         for (std::size_t y = rows - 1; y-- > 0;) step(y, y + 1);
+        work_ += kFillWork * 2 * rows;
       }
       for (std::size_t y = 0; y < rows; ++y) left[y] &= ~reached[y];
     }

@@ -3,6 +3,7 @@
 #include <bit>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "solver/Placement.h"
@@ -41,6 +42,11 @@ class SolverBoard {
   // The game's completeness: one group, every run closed.
   bool Complete() const { return RunsClosed() && Components() <= 1; }
 
+  // The work done since the last call, in looks at a cell or a line: the
+  // searches count their steps in it, so that a count of steps lasts about as
+  // long whatever the board's size and the words on it.
+  std::uint64_t TakeWork() { return std::exchange(work_, 0); }
+
  private:
   struct Uses {
     std::uint8_t letters = 0;  // words with a character here
@@ -63,11 +69,13 @@ class SolverBoard {
   std::vector<Uses> uses_;
   std::vector<char16_t> letter_;
   std::vector<std::uint64_t> rowLetters_, rowMarkers_, columnLetters_, columnMarkers_;
+  mutable std::uint64_t work_ = 0;
 };
 
 template <typename Visit>
 void SolverBoard::ForEachOpenEnd(Visit visit) const {
   bool going = true;
+  work_ += 2 * rowLetters_.size();
   // Bit c of an open-run mask of line i: the run's empty end is cell c - 1 or,
   // for a run open after its end, the pair starts at c and the cell is c + 1.
   auto along = [&](const std::vector<std::uint64_t>& letters,
