@@ -19,9 +19,11 @@ class NeighbourhoodSearch : LocalSearch {
   void TakeOut(std::size_t slot);
   void Destroy();
   void Repair();
-  // The best placement of the word crossing the words on the board: most
-  // crossings, then at random; none when it fits nowhere.
-  std::optional<Placement> BestCrossing(int word);
+  // A place for the word, touching the words on the board with every run
+  // still closed: the first in the random order of places (trying them all
+  // for the one that crosses most costs more rounds than it gains); none when
+  // it fits nowhere.
+  std::optional<Placement> PlaceFor(int word);
   // Keeps only the highest-scoring group of connected words.
   void KeepBestGroup();
 
@@ -78,10 +80,8 @@ void NeighbourhoodSearch::Destroy() {
   }
 }
 
-std::optional<Placement> NeighbourhoodSearch::BestCrossing(int word) {
+std::optional<Placement> NeighbourhoodSearch::PlaceFor(int word) {
   const int n = puzzle_.size, length = Length(word);
-  std::optional<Placement> best;
-  int bestShared = 0;
   for (Placement p : cells_) {
     p.word = word;
     const int dx = p.down ? 0 : 1, dy = p.down ? 1 : 0;
@@ -93,18 +93,12 @@ std::optional<Placement> NeighbourhoodSearch::BestCrossing(int word) {
                 board_.IsLetter(cx - dy, cy - dx);
     }
     if (!touches || !board_.CanPlace(p)) continue;
-    int shared = 0;
-    for (int i = 0; i < length; ++i) shared += board_.IsLetter(p.x + dx * i, p.y + dy * i);
-    if (best && shared <= bestShared) continue;
     board_.Place(p);
     const bool closed = board_.RunsClosed();
     board_.Remove(p);
-    if (closed) {
-      best = p;
-      bestShared = shared;
-    }
+    if (closed) return p;
   }
-  return best;
+  return std::nullopt;
 }
 
 void NeighbourhoodSearch::Repair() {
@@ -133,7 +127,7 @@ void NeighbourhoodSearch::Repair() {
     for (auto& [value, w] : order) {
       // Looking for a word's place touches every place on the board.
       if (w < 0 || !budget_.Spend(2 * cells_.size() + board_.TakeWork())) continue;
-      if (const auto p = BestCrossing(w)) {
+      if (const auto p = PlaceFor(w)) {
         Put(*p);
         w = -1;
         added = true;
