@@ -73,6 +73,28 @@ void BM_ProveSmallPuzzles(benchmark::State& state) {
 }
 BENCHMARK(BM_ProveSmallPuzzles)->Unit(benchmark::kSecond)->Iterations(1);
 
+// One thread counts steps of work, not seconds, so that a seed always gives
+// the same result: how long two seconds' worth takes, from small boards to
+// the largest.
+void BM_OneThreadRunLength(benchmark::State& state) {
+  for (auto _ : state) {
+    double shortest = 1e9, longest = 0;
+    for (int size : {6, 8, 12, 16, 20, 30}) {
+      const PuzzleFile file = RandomPuzzle(static_cast<std::uint64_t>(size), size, 90, 3, 8, 20,
+                                           RandomPoints::ByLength);
+      const auto start = std::chrono::steady_clock::now();
+      SolveFor(file, 2, 1);
+      const double seconds =
+          std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+      shortest = std::min(shortest, seconds);
+      longest = std::max(longest, seconds);
+    }
+    state.counters["shortest_s"] = shortest;
+    state.counters["longest_s"] = longest;
+  }
+}
+BENCHMARK(BM_OneThreadRunLength)->Unit(benchmark::kSecond)->Iterations(1);
+
 // 90 words of 3 to 8 characters on boards too small for them all: the solver
 // and greedy restarts, 10 seconds each on 2 threads. Arguments: the board's
 // size, how many letters the words are drawn from (few letters, many
