@@ -54,15 +54,13 @@ class ExactSearch {
     const std::size_t next = k.words.size() - static_cast<std::size_t>(std::max(1, Left(kind)));
     return puzzle_.words[static_cast<std::size_t>(k.words[next])].points;
   }
-  // What placing the next copy could add to the best: nothing when it costs.
-  int Worth(int kind) const { return std::max(0, Points(kind)); }
   // What the copies left could add.
   long long PointsLeft(int kind) const {
     const Kind& k = kinds_[static_cast<std::size_t>(kind)];
     long long sum = 0;
     for (std::size_t c = k.words.size() - static_cast<std::size_t>(Left(kind)); c < k.words.size();
          ++c)
-      sum += std::max(0, puzzle_.words[static_cast<std::size_t>(k.words[c])].points);
+      sum += WorthOf(puzzle_.words[static_cast<std::size_t>(k.words[c])].points);
     return sum;
   }
   int Length(int kind) const {
@@ -264,7 +262,7 @@ void ExactSearch::Include(const Placement& p) {
   board_.Place(p);
   placed_.push_back(p);
   score_ += Points(p.word);
-  openPoints_ -= Worth(p.word);
+  openPoints_ -= WorthOf(Points(p.word));
   --Left(p.word);
   OfferIfComplete();
 }
@@ -274,7 +272,7 @@ void ExactSearch::Exclude(const Placement& p) {
   placed_.pop_back();
   ++Left(p.word);
   score_ -= Points(p.word);
-  openPoints_ += Worth(p.word);
+  openPoints_ += WorthOf(Points(p.word));
 }
 
 void ExactSearch::Extend(std::vector<Placement> frontier) {

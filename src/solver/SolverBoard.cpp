@@ -97,7 +97,7 @@ std::uint64_t SolverBoard::Line() const {
 }
 
 int SolverBoard::OpenRuns() const {
-  work_ += 2 * rowLetters_.size();
+  CountLinesLookedAt();
   int open = 0;
   auto count = [&](std::uint64_t ends) {
     open += std::popcount(ends);
@@ -109,7 +109,7 @@ int SolverBoard::OpenRuns() const {
 }
 
 bool SolverBoard::RunsClosed() const {
-  work_ += 2 * rowLetters_.size();
+  CountLinesLookedAt();
   bool closed = true;
   auto any = [&](std::uint64_t ends) {
     closed = ends == 0;

@@ -63,6 +63,7 @@ class SolverBoard {
                             const std::vector<std::uint64_t>& markers, std::uint64_t line,
                             Each each);
   std::uint64_t Line() const;
+  void CountLinesLookedAt() const { work_ += 2 * rowLetters_.size(); }
 
   int n_;
   const std::vector<std::u16string>& texts_;
@@ -75,7 +76,7 @@ class SolverBoard {
 template <typename Visit>
 void SolverBoard::ForEachOpenEnd(Visit visit) const {
   bool going = true;
-  work_ += 2 * rowLetters_.size();
+  CountLinesLookedAt();
   // Bit c of an open-run mask of line i: the run's empty end is cell c - 1 or,
   // for a run open after its end, the pair starts at c and the cell is c + 1.
   auto along = [&](const std::vector<std::uint64_t>& letters,

@@ -44,9 +44,7 @@ SolverPuzzle MakeSolverPuzzle(const PuzzleFile& file) {
   for (int k = 1; k <= file.WordCount; ++k) {
     const StoredWord& entry = file.Entries[static_cast<std::size_t>(k - 1)];
     if (static_cast<int>(entry.Text.size()) > puzzle.size) continue;
-    // A word of negative points may still join two groups, so it stays in play.
-    const long long worth = std::max(0, entry.Points);
-    puzzle.fittingPoints += worth;
+    puzzle.fittingPoints += WorthOf(entry.Points);
     if (!Searchable(entry.Text)) {
       puzzle.searchesEveryWord = false;
       continue;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <unordered_map>
@@ -44,6 +45,12 @@ using Occurrences = std::unordered_map<char16_t, std::vector<Occurrence>>;
 Occurrences OccurrencesIn(const std::vector<std::u16string>& texts);
 
 long long ScoreOf(const SolverPuzzle& puzzle, const Arrangement& arrangement);
+
+// What a word of these points can add to the best score: a word that costs
+// points adds nothing, though it may still be placed to join two groups.
+inline long long WorthOf(long long points) {
+  return std::max<long long>(0, points);
+}
 
 // The puzzle file with exactly the arrangement placed, its count and score set;
 // everything else as read.
