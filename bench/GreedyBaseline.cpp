@@ -3,23 +3,7 @@
 #include <algorithm>
 #include <random>
 
-#include "solver/SolverBoard.h"
-
-namespace {
-
-bool Touches(const SolverBoard& board, const std::u16string& text, const Placement& p) {
-  const int dx = p.down ? 0 : 1, dy = p.down ? 1 : 0;
-  for (int i = 0; i < static_cast<int>(text.size()); ++i) {
-    const int x = p.x + dx * i, y = p.y + dy * i;
-    if (board.IsLetter(x, y) || board.IsLetter(x + 1, y) || board.IsLetter(x - 1, y) ||
-        board.IsLetter(x, y + 1) || board.IsLetter(x, y - 1)) {
-      return true;
-    }
-  }
-  return false;
-}
-
-}  // namespace
+#include "solver/JoiningPlace.h"
 
 void RunGreedyRestarts(const SolverPuzzle& puzzle, std::uint64_t seed, Incumbent& incumbent,
                        Budget& budget) {
@@ -60,27 +44,20 @@ void RunGreedyRestarts(const SolverPuzzle& puzzle, std::uint64_t seed, Incumbent
       return puzzle.words[static_cast<std::size_t>(a)].points >
              puzzle.words[static_cast<std::size_t>(b)].points;
     });
+    std::vector<Placement> places;
     for (bool added = true; added && !budget.Spent();) {
       added = false;
-      std::shuffle(cells.begin(), cells.end(), random);
       for (int w : order) {
         if (used[static_cast<std::size_t>(w)]) continue;
         if (!budget.Spend()) break;
-        for (Placement p : cells) {
-          p.word = w;
-          if (!board.CanPlace(p) || !Touches(board, texts[static_cast<std::size_t>(w)], p))
-            continue;
-          board.Place(p);
-          if (board.Complete()) {
-            placed.push_back(p);
-            used[static_cast<std::size_t>(w)] = true;
-            score += puzzle.words[static_cast<std::size_t>(w)].points;
-            added = true;
-            break;
-          }
-          board.Remove(p);
+        if (const auto p = RandomJoiningPlace(board, w, random, places)) {
+          board.Place(*p);
+          placed.push_back(*p);
+          used[static_cast<std::size_t>(w)] = true;
+          score += puzzle.words[static_cast<std::size_t>(w)].points;
+          added = true;
+          break;
         }
-        if (added) break;
       }
     }
     if (board.Complete()) incumbent.Offer(placed, score);

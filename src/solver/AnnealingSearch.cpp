@@ -154,7 +154,7 @@ void Annealer::Run() {
   // three words, which keeps large boards near complete.
   constexpr int kRoundMoves = 100000;
   // A move's own work beside the board's: drawing numbers, proposing a place.
-  constexpr int kMoveWork = 20;
+  constexpr int kMoveWork = 35;
   while (!budget_.Spent()) {
     faults_ = Faults();
     const bool loose = Uniform() < 0.5;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "solver/JoiningPlace.h"
 #include "solver/LocalSearch.h"
 
 namespace {
@@ -19,26 +20,17 @@ class NeighbourhoodSearch : LocalSearch {
   void TakeOut(std::size_t slot);
   void Destroy();
   void Repair();
-  // A place for the word, touching the words on the board with every run
-  // still closed: the first in the random order of places (trying them all
-  // for the one that crosses most costs more rounds than it gains); none when
-  // it fits nowhere.
-  std::optional<Placement> PlaceFor(int word);
   // Keeps only the highest-scoring group of connected words.
   void KeepBestGroup();
 
   Arrangement placed_;
   std::vector<bool> used_;
-  std::vector<Placement> cells_;  // every start cell and direction, in a random order
+  std::vector<Placement> places_;  // room for RandomJoiningPlace
 };
 
 NeighbourhoodSearch::NeighbourhoodSearch(const SolverPuzzle& puzzle, std::uint64_t seed,
                                          Incumbent& incumbent, Budget& budget)
-    : LocalSearch(puzzle, seed, incumbent, budget), used_(texts_.size(), false) {
-  for (int y = 0; y < puzzle.size; ++y)
-    for (int x = 0; x < puzzle.size; ++x)
-      for (bool down : {false, true}) cells_.push_back({0, x, y, down});
-}
+    : LocalSearch(puzzle, seed, incumbent, budget), used_(texts_.size(), false) {}
 
 void NeighbourhoodSearch::Put(const Placement& p) {
   board_.Place(p);
@@ -80,30 +72,8 @@ void NeighbourhoodSearch::Destroy() {
   }
 }
 
-std::optional<Placement> NeighbourhoodSearch::PlaceFor(int word) {
-  const int n = puzzle_.size, length = Length(word);
-  for (Placement p : cells_) {
-    p.word = word;
-    const int dx = p.down ? 0 : 1, dy = p.down ? 1 : 0;
-    // It must cross or touch the words there, so the board stays one group.
-    bool touches = false;
-    for (int i = 0; i < length && p.x + dx * i < n && p.y + dy * i < n && !touches; ++i) {
-      const int cx = p.x + dx * i, cy = p.y + dy * i;
-      touches = board_.IsLetter(cx, cy) || board_.IsLetter(cx + dy, cy + dx) ||
-                board_.IsLetter(cx - dy, cy - dx);
-    }
-    if (!touches || !board_.CanPlace(p)) continue;
-    board_.Place(p);
-    const bool closed = board_.RunsClosed();
-    board_.Remove(p);
-    if (closed) return p;
-  }
-  return std::nullopt;
-}
-
 void NeighbourhoodSearch::Repair() {
   const int n = puzzle_.size;
-  std::shuffle(cells_.begin(), cells_.end(), random_);
   if (placed_.empty()) {
     // Start again from one word somewhere.
     for (int tries = 0; tries < 100 && placed_.empty(); ++tries) {
@@ -122,12 +92,15 @@ void NeighbourhoodSearch::Repair() {
     order.push_back({value * (1 + 0.3 * Uniform()), w});
   }
   std::sort(order.rbegin(), order.rend());
+  // A word's own work beside the board's: keeping its places, drawing one.
+  constexpr std::uint64_t kWordWork = 30;
   for (bool added = true; added;) {
     added = false;
     for (auto& [value, w] : order) {
-      // Looking for a word's place touches every place on the board.
-      if (w < 0 || !budget_.Spend(2 * cells_.size() + board_.TakeWork())) continue;
-      if (const auto p = PlaceFor(w)) {
+      if (w < 0 || !budget_.Spend(kWordWork + board_.TakeWork())) continue;
+      // Any place will do: looking for the one that crosses most costs more
+      // rounds than it gains.
+      if (const auto p = RandomJoiningPlace(board_, w, random_, places_)) {
         Put(*p);
         w = -1;
         added = true;

@@ -27,20 +27,29 @@ void SolverBoard::ForEachCell(const Placement& p, Visit visit) const {
 }
 
 bool SolverBoard::CanPlace(const Placement& p) const {
-  const int length = static_cast<int>(texts_[static_cast<std::size_t>(p.word)].size());
+  const std::u16string& text = texts_[static_cast<std::size_t>(p.word)];
+  const int length = static_cast<int>(text.size());
   const int lastX = p.down ? p.x : p.x + length - 1, lastY = p.down ? p.y + length - 1 : p.y;
   if (p.x < 0 || p.y < 0 || p.x >= n_ || p.y >= n_ || lastX >= n_ || lastY >= n_) return false;
   if (uses_[Index(p.x, p.y)].starts & (p.down ? 2 : 1)) return false;
-  bool fits = true;
-  ForEachCell(p, [&](int x, int y, char16_t c) {
-    const Uses& cell = uses_[Index(x, y)];
-    if (c == 0) {
-      fits = fits && cell.letters == 0;
-    } else {
-      fits = fits && cell.markers == 0 && (cell.letters == 0 || letter_[Index(x, y)] == c);
-    }
-  });
-  return fits;
+  // Whole lines at a time: no character on a marker, no marker on a letter;
+  // then only the cells already holding a letter are compared.
+  const auto line = static_cast<std::size_t>((p.down ? p.x : p.y) + 1);
+  const std::uint64_t letters = (p.down ? columnLetters_ : rowLetters_)[line],
+                      markers = (p.down ? columnMarkers_ : rowMarkers_)[line];
+  const int start = (p.down ? p.y : p.x) + 1;  // the bit of the first character
+  const std::uint64_t span = ((std::uint64_t{1} << length) - 1) << start,
+                      ends = (std::uint64_t{1} << (start - 1)) |
+                             (std::uint64_t{1} << (start + length));
+  work_ += 2;
+  if ((span & markers) != 0 || (ends & letters) != 0) return false;
+  for (std::uint64_t shared = span & letters; shared != 0; shared &= shared - 1) {
+    const int i = std::countr_zero(shared) - start;
+    const int x = p.down ? p.x : p.x + i, y = p.down ? p.y + i : p.y;
+    ++work_;
+    if (letter_[Index(x, y)] != text[static_cast<std::size_t>(i)]) return false;
+  }
+  return true;
 }
 
 void SolverBoard::Place(const Placement& p) {

@@ -24,6 +24,11 @@ class SolverBoard {
   // cell in the same direction. Whether the word is already placed is the
   // caller's to know.
   bool CanPlace(const Placement& p) const;
+  // Calls visit(p) for each place of the word on the board where one of its
+  // characters would lie on a letter or beside one, across its direction:
+  // placed there, the word joins the words on the board.
+  template <typename Visit>
+  void ForEachTouchingPlace(int word, Visit visit) const;
   void Place(const Placement& p);
   void Remove(const Placement& p);
 
@@ -63,7 +68,8 @@ class SolverBoard {
                             const std::vector<std::uint64_t>& markers, std::uint64_t line,
                             Each each);
   std::uint64_t Line() const;
-  void CountLinesLookedAt() const { work_ += 2 * rowLetters_.size(); }
+  // Every row and every column, a line costing about half a cell.
+  void CountLinesLookedAt() const { work_ += rowLetters_.size(); }
 
   int n_;
   const std::vector<std::u16string>& texts_;
@@ -72,6 +78,28 @@ class SolverBoard {
   std::vector<std::uint64_t> rowLetters_, rowMarkers_, columnLetters_, columnMarkers_;
   mutable std::uint64_t work_ = 0;
 };
+
+template <typename Visit>
+void SolverBoard::ForEachTouchingPlace(int word, Visit visit) const {
+  const int length = static_cast<int>(texts_[static_cast<std::size_t>(word)].size());
+  if (length == 0 || length > n_) return;
+  // Start bits 1 … n - length + 1: every character on the board.
+  const std::uint64_t starts = ((std::uint64_t{1} << (n_ - length + 1)) - 1) << 1;
+  for (bool down : {false, true}) {
+    const std::vector<std::uint64_t>& letters = down ? columnLetters_ : rowLetters_;
+    for (int i = 0; i < n_; ++i) {
+      const auto line = static_cast<std::size_t>(i + 1);
+      const std::uint64_t near = letters[line - 1] | letters[line] | letters[line + 1];
+      std::uint64_t touching = 0;  // starts with one of the next `length` cells near
+      for (int k = 0; k < length; ++k) touching |= near >> k;
+      ++work_;
+      for (touching &= starts; touching != 0; touching &= touching - 1) {
+        const int along = std::countr_zero(touching) - 1;
+        visit(down ? Placement{word, i, along, true} : Placement{word, along, i, false});
+      }
+    }
+  }
+}
 
 template <typename Visit>
 void SolverBoard::ForEachOpenEnd(Visit visit) const {

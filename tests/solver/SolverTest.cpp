@@ -5,6 +5,8 @@
 
 #include <limits>
 #include <random>
+#include <set>
+#include <tuple>
 
 #include "board/BoardRebuild.h"
 #include "board/MouseEditing.h"
@@ -69,6 +71,29 @@ TEST(SolverBoard, AnswersAsTheGamesPlacementRuleAndCompletenessCheck) {
       RebuildBoard(game);
       BCheck(game);
       ASSERT_EQ(board.Complete(), game.Incomplete == 0) << "after step " << step;
+      // The places where a word would join the board: a character on a letter
+      // or beside one, across the word.
+      const int w = below(static_cast<int>(texts.size()));
+      std::set<std::tuple<int, int, bool>> joining, expected;
+      board.ForEachTouchingPlace(w, [&](const Placement& p) {
+        joining.insert({p.x, p.y, p.down});
+      });
+      const int length = static_cast<int>(texts[static_cast<std::size_t>(w)].size());
+      for (int y = 0; y < puzzle.size; ++y) {
+        for (int x = 0; x < puzzle.size; ++x) {
+          for (bool down : {false, true}) {
+            const int dx = down ? 0 : 1, dy = down ? 1 : 0;
+            const int lastX = x + dx * (length - 1), lastY = y + dy * (length - 1);
+            for (int i = 0; i < length && lastX < puzzle.size && lastY < puzzle.size; ++i) {
+              const int cx = x + dx * i, cy = y + dy * i;
+              if (board.IsLetter(cx, cy) || board.IsLetter(cx + dy, cy + dx) ||
+                  board.IsLetter(cx - dy, cy - dx))
+                expected.insert({x, y, down});
+            }
+          }
+        }
+      }
+      ASSERT_EQ(joining, expected) << "word " << w << " after step " << step;
       completeBoards += game.Incomplete == 0;
     }
   }
