@@ -47,9 +47,10 @@ class SolverBoard {
   // The game's completeness: one group, every run closed.
   bool Complete() const { return RunsClosed() && Components() <= 1; }
 
-  // The work done since the last call, in looks at a cell or a line: the
-  // searches count their steps in it, so that a count of steps lasts about as
-  // long whatever the board's size and the words on it.
+  // The work done since the last call, in looks at a cell (a row or column
+  // of bits taken at once costs about half a look): the searches count their
+  // steps in it, so that a count of steps lasts about as long whatever the
+  // board's size and the words on it.
   std::uint64_t TakeWork() { return std::exchange(work_, 0); }
 
  private:
