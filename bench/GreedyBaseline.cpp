@@ -18,9 +18,11 @@ void RunGreedyRestarts(const SolverPuzzle& puzzle, std::uint64_t seed, Incumbent
     for (int x = 0; x < n; ++x)
       for (bool down : {false, true}) cells.push_back({0, x, y, down});
 
+  SolverBoard board(n, texts);
+  Arrangement placed;
   while (!budget.Spent()) {
-    SolverBoard board(n, texts);
-    Arrangement placed;
+    for (const Placement& p : placed) board.Remove(p);
+    placed.clear();
     std::vector<bool> used(static_cast<std::size_t>(words), false);
     long long score = 0;
     // A random first word at a random place where it fits.

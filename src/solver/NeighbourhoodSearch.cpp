@@ -93,7 +93,7 @@ void NeighbourhoodSearch::Repair() {
   }
   std::sort(order.rbegin(), order.rend());
   // A word's own work beside the board's: keeping its places, drawing one.
-  constexpr std::uint64_t kWordWork = 30;
+  constexpr std::uint64_t kWordWork = 16;
   for (bool added = true; added;) {
     added = false;
     for (auto& [value, w] : order) {
@@ -115,15 +115,15 @@ void NeighbourhoodSearch::KeepBestGroup() {
   // Grow groups of words that share a cell or touch.
   std::vector<int> group(placed_.size(), -1);
   std::vector<long long> groupScore;
+  // Two words touch when a cell of one is on or beside a cell of the other:
+  // how far apart they lie across and down adds up to at most one.
   auto touches = [&](const Placement& a, const Placement& b) {
-    for (int i = 0; i < Length(a.word); ++i) {
-      const int ax = a.down ? a.x : a.x + i, ay = a.down ? a.y + i : a.y;
-      for (int j = 0; j < Length(b.word); ++j) {
-        const int bx = b.down ? b.x : b.x + j, by = b.down ? b.y + j : b.y;
-        if (std::abs(ax - bx) + std::abs(ay - by) <= 1) return true;
-      }
-    }
-    return false;
+    const int aLast = Length(a.word) - 1, bLast = Length(b.word) - 1;
+    const int apartX =
+        std::max(a.x, b.x) - std::min(a.down ? a.x : a.x + aLast, b.down ? b.x : b.x + bLast);
+    const int apartY =
+        std::max(a.y, b.y) - std::min(a.down ? a.y + aLast : a.y, b.down ? b.y + bLast : b.y);
+    return std::max(0, apartX) + std::max(0, apartY) <= 1;
   };
   for (std::size_t start = 0; start < placed_.size(); ++start) {
     if (group[start] >= 0) continue;

@@ -1,6 +1,18 @@
 #include "solver/SolverBoard.h"
 
+#include <algorithm>
 #include <bit>
+
+SolverBoard::Characters::Characters(const std::vector<std::u16string>& texts) {
+  for (const std::u16string& text : texts) {
+    std::vector<int>& word = ofWord.emplace_back();
+    for (char16_t c : text) {
+      auto kind = std::find(kinds.begin(), kinds.end(), c);
+      if (kind == kinds.end()) kind = kinds.insert(kinds.end(), c);
+      word.push_back(static_cast<int>(kind - kinds.begin()));
+    }
+  }
+}
 
 SolverBoard::SolverBoard(int size, const std::vector<std::u16string>& texts)
     : n_(size),
@@ -10,20 +22,27 @@ SolverBoard::SolverBoard(int size, const std::vector<std::u16string>& texts)
       rowLetters_(static_cast<std::size_t>(size + 2), 0),
       rowMarkers_(rowLetters_),
       columnLetters_(rowLetters_),
-      columnMarkers_(rowLetters_) {}
+      columnMarkers_(rowLetters_),
+      characters_(texts),
+      rowsOf_(characters_.kinds.size(), rowLetters_),
+      columnsOf_(rowsOf_),
+      rowStarts_(rowLetters_),
+      columnStarts_(rowLetters_) {}
 
-// visit(x, y, character) for each character, then visit(x, y, 0) for the two
-// end-marker cells.
+// visit(x, y, character, kind) for each character, then visit(x, y, 0, -1)
+// for the two end-marker cells.
 template <typename Visit>
 void SolverBoard::ForEachCell(const Placement& p, Visit visit) const {
   const std::u16string& text = texts_[static_cast<std::size_t>(p.word)];
   const int dx = p.down ? 0 : 1, dy = p.down ? 1 : 0;
   const int length = static_cast<int>(text.size());
   work_ += static_cast<std::uint64_t>(length) + 2;
+  const std::vector<int>& kinds = characters_.ofWord[static_cast<std::size_t>(p.word)];
   for (int i = 0; i < length; ++i)
-    visit(p.x + dx * i, p.y + dy * i, text[static_cast<std::size_t>(i)]);
-  visit(p.x - dx, p.y - dy, char16_t{0});
-  visit(p.x + dx * length, p.y + dy * length, char16_t{0});
+    visit(p.x + dx * i, p.y + dy * i, text[static_cast<std::size_t>(i)],
+          kinds[static_cast<std::size_t>(i)]);
+  visit(p.x - dx, p.y - dy, char16_t{0}, -1);
+  visit(p.x + dx * length, p.y + dy * length, char16_t{0}, -1);
 }
 
 bool SolverBoard::CanPlace(const Placement& p) const {
@@ -31,18 +50,19 @@ bool SolverBoard::CanPlace(const Placement& p) const {
   const int length = static_cast<int>(text.size());
   const int lastX = p.down ? p.x : p.x + length - 1, lastY = p.down ? p.y + length - 1 : p.y;
   if (p.x < 0 || p.y < 0 || p.x >= n_ || p.y >= n_ || lastX >= n_ || lastY >= n_) return false;
-  if (uses_[Index(p.x, p.y)].starts & (p.down ? 2 : 1)) return false;
-  // Whole lines at a time: no character on a marker, no marker on a letter;
-  // then only the cells already holding a letter are compared.
+  // Whole lines at a time: no word starting here already, no character on a
+  // marker, no marker on a letter; then only the cells already holding a
+  // letter are compared.
   const auto line = static_cast<std::size_t>((p.down ? p.x : p.y) + 1);
   const std::uint64_t letters = (p.down ? columnLetters_ : rowLetters_)[line],
-                      markers = (p.down ? columnMarkers_ : rowMarkers_)[line];
+                      markers = (p.down ? columnMarkers_ : rowMarkers_)[line],
+                      firsts = (p.down ? columnStarts_ : rowStarts_)[line];
   const int start = (p.down ? p.y : p.x) + 1;  // the bit of the first character
   const std::uint64_t span = ((std::uint64_t{1} << length) - 1) << start,
                       ends = (std::uint64_t{1} << (start - 1)) |
                              (std::uint64_t{1} << (start + length));
   work_ += 2;
-  if ((span & markers) != 0 || (ends & letters) != 0) return false;
+  if ((firsts & StartBit(p)) != 0 || (span & markers) != 0 || (ends & letters) != 0) return false;
   for (std::uint64_t shared = span & letters; shared != 0; shared &= shared - 1) {
     const int i = std::countr_zero(shared) - start;
     const int x = p.down ? p.x : p.x + i, y = p.down ? p.y + i : p.y;
@@ -53,37 +73,43 @@ bool SolverBoard::CanPlace(const Placement& p) const {
 }
 
 void SolverBoard::Place(const Placement& p) {
-  uses_[Index(p.x, p.y)].starts |= p.down ? 2 : 1;
-  ForEachCell(p, [&](int x, int y, char16_t c) {
+  runsClosed_.reset();
+  StartsAlong(p) |= StartBit(p);
+  ForEachCell(p, [&](int x, int y, char16_t c, int kind) {
     Uses& cell = uses_[Index(x, y)];
-    const std::uint64_t column = std::uint64_t{1} << (x + 1), row = std::uint64_t{1} << (y + 1);
+    const auto r = static_cast<std::size_t>(y + 1), k = static_cast<std::size_t>(x + 1);
+    const std::uint64_t column = std::uint64_t{1} << k, row = std::uint64_t{1} << r;
     if (c == 0) {
       ++cell.markers;
-      rowMarkers_[static_cast<std::size_t>(y + 1)] |= column;
-      columnMarkers_[static_cast<std::size_t>(x + 1)] |= row;
-    } else {
-      ++cell.letters;
+      rowMarkers_[r] |= column;
+      columnMarkers_[k] |= row;
+    } else if (++cell.letters == 1) {
       letter_[Index(x, y)] = c;
-      rowLetters_[static_cast<std::size_t>(y + 1)] |= column;
-      columnLetters_[static_cast<std::size_t>(x + 1)] |= row;
+      rowLetters_[r] |= column;
+      columnLetters_[k] |= row;
+      rowsOf_[static_cast<std::size_t>(kind)][r] |= column;
+      columnsOf_[static_cast<std::size_t>(kind)][k] |= row;
     }
   });
 }
 
 void SolverBoard::Remove(const Placement& p) {
-  uses_[Index(p.x, p.y)].starts &= p.down ? 1 : 2;
-  ForEachCell(p, [&](int x, int y, char16_t c) {
+  runsClosed_.reset();
+  StartsAlong(p) &= ~StartBit(p);
+  ForEachCell(p, [&](int x, int y, char16_t c, int kind) {
     Uses& cell = uses_[Index(x, y)];
-    const std::uint64_t column = std::uint64_t{1} << (x + 1), row = std::uint64_t{1} << (y + 1);
+    const auto r = static_cast<std::size_t>(y + 1), k = static_cast<std::size_t>(x + 1);
+    const std::uint64_t column = std::uint64_t{1} << k, row = std::uint64_t{1} << r;
     if (c == 0) {
       if (--cell.markers > 0) return;
-      rowMarkers_[static_cast<std::size_t>(y + 1)] &= ~column;
-      columnMarkers_[static_cast<std::size_t>(x + 1)] &= ~row;
-    } else {
-      if (--cell.letters > 0) return;
+      rowMarkers_[r] &= ~column;
+      columnMarkers_[k] &= ~row;
+    } else if (--cell.letters == 0) {
       letter_[Index(x, y)] = 0;
-      rowLetters_[static_cast<std::size_t>(y + 1)] &= ~column;
-      columnLetters_[static_cast<std::size_t>(x + 1)] &= ~row;
+      rowLetters_[r] &= ~column;
+      columnLetters_[k] &= ~row;
+      rowsOf_[static_cast<std::size_t>(kind)][r] &= ~column;
+      columnsOf_[static_cast<std::size_t>(kind)][k] &= ~row;
     }
   });
 }
@@ -118,6 +144,7 @@ int SolverBoard::OpenRuns() const {
 }
 
 bool SolverBoard::RunsClosed() const {
+  if (runsClosed_) return *runsClosed_;
   CountLinesLookedAt();
   bool closed = true;
   auto any = [&](std::uint64_t ends) {
@@ -126,7 +153,27 @@ bool SolverBoard::RunsClosed() const {
   };
   OpenRunsAlong(rowLetters_, rowMarkers_, Line(), any);
   if (closed) OpenRunsAlong(columnLetters_, columnMarkers_, Line(), any);
+  runsClosed_ = closed;
   return closed;
+}
+
+bool SolverBoard::KeepsRunsClosed(const Placement& p) const {
+  const Lines& letters = p.down ? rowLetters_ : columnLetters_;
+  const Lines& markers = p.down ? rowMarkers_ : columnMarkers_;
+  const int length = static_cast<int>(texts_[static_cast<std::size_t>(p.word)].size());
+  const std::uint64_t at = std::uint64_t{1} << ((p.down ? p.x : p.y) + 1);
+  work_ += static_cast<std::uint64_t>(length);
+  for (int i = 0; i < length; ++i) {
+    const auto line = static_cast<std::size_t>((p.down ? p.y : p.x) + i + 1);
+    const std::uint64_t gaps = ~(letters[line] | at);
+    // The cells just before and after the run through the new character.
+    const int before = 63 - std::countl_zero(gaps & (at - 1));
+    const int after = std::countr_zero(gaps & ~(at | (at - 1)));
+    if (after - before > 2 &&
+        (~markers[line] & ((std::uint64_t{1} << before) | (std::uint64_t{1} << after))) != 0)
+      return false;
+  }
+  return true;
 }
 
 namespace {

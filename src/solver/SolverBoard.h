@@ -2,6 +2,7 @@
 
 #include <bit>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -24,11 +25,12 @@ class SolverBoard {
   // cell in the same direction. Whether the word is already placed is the
   // caller's to know.
   bool CanPlace(const Placement& p) const;
-  // Calls visit(p) for each place of the word on the board where one of its
-  // characters would lie on a letter or beside one, across its direction:
-  // placed there, the word joins the words on the board.
+  // Calls visit(p) for each place where CanPlace allows the word and one of
+  // its characters would lie on a letter or beside one, across its direction:
+  // placed there, the word joins the words on the board. A whole line of
+  // places is tried at once.
   template <typename Visit>
-  void ForEachTouchingPlace(int word, Visit visit) const;
+  void ForEachJoiningPlace(int word, Visit visit) const;
   void Place(const Placement& p);
   void Remove(const Placement& p);
 
@@ -38,6 +40,9 @@ class SolverBoard {
   // Runs of two or more letters with an empty cell right before or after them.
   int OpenRuns() const;
   bool RunsClosed() const;
+  // On a board with every run closed, whether they stay closed with the word
+  // placed there: only the runs across it, through its characters, can open.
+  bool KeepsRunsClosed(const Placement& p) const;
   // Calls visit(x, y) for the empty cell at each end of a run left open,
   // until visit returns false.
   template <typename Visit>
@@ -57,7 +62,6 @@ class SolverBoard {
   struct Uses {
     std::uint8_t letters = 0;  // words with a character here
     std::uint8_t markers = 0;  // words with an end marker here
-    std::uint8_t starts = 0;   // bit 0: a word starts here across, bit 1: down
   };
   // Cells -1 … n each way, stored from 0; mask bit x + 1 is column x.
   int Index(int x, int y) const { return (y + 1) * (n_ + 2) + (x + 1); }
@@ -69,33 +73,73 @@ class SolverBoard {
                             const std::vector<std::uint64_t>& markers, std::uint64_t line,
                             Each each);
   std::uint64_t Line() const;
+  // Trying a line of places for a word, and keeping one and drawing it
+  // (beside the look at its runs), in looks at a cell.
+  static constexpr std::uint64_t kLineOfPlacesWork = 2, kPlaceWork = 8;
   // Every row and every column, a line costing about half a cell.
   void CountLinesLookedAt() const { work_ += rowLetters_.size(); }
+  // The first cells of the words placed in p's direction along p's line, and
+  // the bit of p's own.
+  std::uint64_t& StartsAlong(const Placement& p) {
+    return (p.down ? columnStarts_
+                   : rowStarts_)[static_cast<std::size_t>((p.down ? p.x : p.y) + 1)];
+  }
+  static std::uint64_t StartBit(const Placement& p) {
+    return std::uint64_t{1} << ((p.down ? p.y : p.x) + 1);
+  }
+
+  // Bit masks of one line each: rows, or columns, from the ring's first.
+  using Lines = std::vector<std::uint64_t>;
+  // Where each character of the words stands, by rows and by columns.
+  struct Characters {
+    explicit Characters(const std::vector<std::u16string>& texts);
+    std::vector<char16_t> kinds;           // each character once
+    std::vector<std::vector<int>> ofWord;  // a word's characters, as kinds
+  };
 
   int n_;
   const std::vector<std::u16string>& texts_;
   std::vector<Uses> uses_;
   std::vector<char16_t> letter_;
-  std::vector<std::uint64_t> rowLetters_, rowMarkers_, columnLetters_, columnMarkers_;
+  Lines rowLetters_, rowMarkers_, columnLetters_, columnMarkers_;
+  const Characters characters_;
+  std::vector<Lines> rowsOf_, columnsOf_;  // by kind of character
+  Lines rowStarts_, columnStarts_;         // words starting across in each row, down in each column
+  mutable std::optional<bool> runsClosed_;  // known since the last change
   mutable std::uint64_t work_ = 0;
 };
 
 template <typename Visit>
-void SolverBoard::ForEachTouchingPlace(int word, Visit visit) const {
-  const int length = static_cast<int>(texts_[static_cast<std::size_t>(word)].size());
+void SolverBoard::ForEachJoiningPlace(int word, Visit visit) const {
+  const std::vector<int>& kinds = characters_.ofWord[static_cast<std::size_t>(word)];
+  const int length = static_cast<int>(kinds.size());
   if (length == 0 || length > n_) return;
   // Start bits 1 … n - length + 1: every character on the board.
   const std::uint64_t starts = ((std::uint64_t{1} << (n_ - length + 1)) - 1) << 1;
   for (bool down : {false, true}) {
-    const std::vector<std::uint64_t>& letters = down ? columnLetters_ : rowLetters_;
+    const Lines& letters = down ? columnLetters_ : rowLetters_;
+    const Lines& markers = down ? columnMarkers_ : rowMarkers_;
+    const Lines& taken = down ? columnStarts_ : rowStarts_;
+    const std::vector<Lines>& of = down ? columnsOf_ : rowsOf_;
     for (int i = 0; i < n_; ++i) {
       const auto line = static_cast<std::size_t>(i + 1);
       const std::uint64_t near = letters[line - 1] | letters[line] | letters[line + 1];
-      std::uint64_t touching = 0;  // starts with one of the next `length` cells near
-      for (int k = 0; k < length; ++k) touching |= near >> k;
-      ++work_;
-      for (touching &= starts; touching != 0; touching &= touching - 1) {
-        const int along = std::countr_zero(touching) - 1;
+      // Starts with one of the next `length` cells near, by doubling spans.
+      std::uint64_t fits = near;
+      int span = 1;
+      for (; span * 2 <= length; span *= 2) fits |= fits >> span;
+      if (span < length) fits |= fits >> (length - span);
+      // Both end cells free of letters, the start free, and each character on
+      // an empty cell or its own.
+      fits &= starts & ~taken[line] & ~(letters[line] << 1) & ~(letters[line] >> length);
+      const std::uint64_t free = ~(letters[line] | markers[line]);
+      for (int k = 0; k < length && fits != 0; ++k)
+        fits &=
+            (free | of[static_cast<std::size_t>(kinds[static_cast<std::size_t>(k)])][line]) >> k;
+      work_ += kLineOfPlacesWork;
+      for (; fits != 0; fits &= fits - 1) {
+        work_ += kPlaceWork;
+        const int along = std::countr_zero(fits) - 1;
         visit(down ? Placement{word, i, along, true} : Placement{word, along, i, false});
       }
     }

@@ -35,7 +35,7 @@ PuzzleState Unplaced(const PuzzleFile& file) {
 TEST(SolverBoard, AnswersAsTheGamesPlacementRuleAndCompletenessCheck) {
   std::mt19937 random(5);
   auto below = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
-  int placements = 0, completeBoards = 0;
+  int placements = 0, completeBoards = 0, joiningPlaces = 0, keptClosed = 0;
   for (std::uint64_t seed = 1; seed <= 150; ++seed) {
     SCOPED_TRACE(seed);
     const PuzzleFile file = RandomPuzzle(seed, 3 + below(5), 8, 1, 5, 2 + below(2));
@@ -71,20 +71,29 @@ TEST(SolverBoard, AnswersAsTheGamesPlacementRuleAndCompletenessCheck) {
       RebuildBoard(game);
       BCheck(game);
       ASSERT_EQ(board.Complete(), game.Incomplete == 0) << "after step " << step;
-      // The places where a word would join the board: a character on a letter
-      // or beside one, across the word.
+      // The places where a word would join the board: allowed by the game's
+      // rule, with a character on a letter or beside one, across the word.
+      // On a complete board, the local check of the runs a place would open
+      // answers as the whole check does with the word placed.
       const int w = below(static_cast<int>(texts.size()));
+      const int k = puzzle.words[static_cast<std::size_t>(w)].entry;
       std::set<std::tuple<int, int, bool>> joining, expected;
-      board.ForEachTouchingPlace(w, [&](const Placement& p) {
+      board.ForEachJoiningPlace(w, [&](const Placement& p) {
         joining.insert({p.x, p.y, p.down});
+        if (game.Incomplete != 0) return;
+        board.Place(p);
+        const bool closed = board.RunsClosed();
+        board.Remove(p);
+        ASSERT_EQ(board.KeepsRunsClosed(p), closed) << p.x << "," << p.y << " " << p.down;
+        keptClosed += closed;
       });
       const int length = static_cast<int>(texts[static_cast<std::size_t>(w)].size());
-      for (int y = 0; y < puzzle.size; ++y) {
+      for (int y = 0; y < puzzle.size && game.Word(k).Placed == 0; ++y) {
         for (int x = 0; x < puzzle.size; ++x) {
           for (bool down : {false, true}) {
             const int dx = down ? 0 : 1, dy = down ? 1 : 0;
-            const int lastX = x + dx * (length - 1), lastY = y + dy * (length - 1);
-            for (int i = 0; i < length && lastX < puzzle.size && lastY < puzzle.size; ++i) {
+            if (!PlacementAllowed(game, k, x, y, dx, dy)) continue;
+            for (int i = 0; i < length; ++i) {
               const int cx = x + dx * i, cy = y + dy * i;
               if (board.IsLetter(cx, cy) || board.IsLetter(cx + dy, cy + dx) ||
                   board.IsLetter(cx - dy, cy - dx))
@@ -93,12 +102,17 @@ TEST(SolverBoard, AnswersAsTheGamesPlacementRuleAndCompletenessCheck) {
           }
         }
       }
-      ASSERT_EQ(joining, expected) << "word " << w << " after step " << step;
+      if (game.Word(k).Placed == 0) {
+        ASSERT_EQ(joining, expected) << "word " << w << " after step " << step;
+        joiningPlaces += static_cast<int>(joining.size());
+      }
       completeBoards += game.Incomplete == 0;
     }
   }
   EXPECT_GT(placements, 1000);
   EXPECT_GT(completeBoards, 300);
+  EXPECT_GT(joiningPlaces, 1000);
+  EXPECT_GT(keptClosed, 300);
 }
 
 // The best complete score by trying every legal set of placements, word by
