@@ -14,7 +14,7 @@
 namespace {
 
 // Steps of work in about a second of one core of the development machine.
-constexpr double kStepsPerSecond = 3.2e8;
+constexpr double kStepsPerSecond = 2.9e8;
 constexpr double kGlanceSteps = 0.02 * kStepsPerSecond;  // about 20 ms
 
 // Puzzles this small are worth most of the time for a proof.

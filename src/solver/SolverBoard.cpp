@@ -135,7 +135,7 @@ int SolverBoard::OpenRuns() const {
   CountLinesLookedAt();
   int open = 0;
   auto count = [&](std::uint64_t ends) {
-    open += std::popcount(ends);
+    if (ends != 0) open += std::popcount(ends);  // mostly none, and a count may be a call
     return false;
   };
   OpenRunsAlong(rowLetters_, rowMarkers_, Line(), count);
@@ -176,51 +176,40 @@ bool SolverBoard::KeepsRunsClosed(const Placement& p) const {
   return true;
 }
 
-namespace {
-
-// Spreads the set bits of `seed` along the runs of `within` in both directions.
-std::uint64_t FillAlongRow(std::uint64_t seed, std::uint64_t within) {
-  std::uint64_t up = seed, down = seed, upPath = within, downPath = within;
-  for (int shift = 1; shift < 64; shift *= 2) {
-    up |= upPath & (up << shift);
-    upPath &= upPath << shift;
-    down |= downPath & (down >> shift);
-    downPath &= downPath >> shift;
-  }
-  return (up | down) & within;
-}
-
-// Spreading along a row costs about as much as looking at this many cells.
-constexpr std::uint64_t kFillWork = 2;
-
-}  // namespace
-
 int SolverBoard::Components() const {
-  std::vector<std::uint64_t> left = rowLetters_;
-  std::vector<std::uint64_t> reached(left.size());
-  const std::size_t rows = left.size();
+  // The runs of letters along each row, joined with the runs they touch in
+  // the row before: each join of two groups leaves one group fewer.
+  std::vector<std::uint64_t>& bits = runBits_;
+  std::vector<int>& parent = runParents_;
+  bits.clear();
+  parent.clear();
+  auto root = [&](int r) {
+    while (parent[static_cast<std::size_t>(r)] != r)
+      r = parent[static_cast<std::size_t>(r)] =
+          parent[static_cast<std::size_t>(parent[static_cast<std::size_t>(r)])];
+    return r;
+  };
   int groups = 0;
-  for (std::size_t start = 0; start < rows; ++start) {
-    while (left[start] != 0) {
+  std::size_t before = 0, begin = 0;  // the runs of the row before, from `before` to `begin`
+  for (const std::uint64_t letters : rowLetters_) {
+    begin = bits.size();
+    for (std::uint64_t left = letters; left != 0;) {
+      const std::uint64_t run = left & ~(left + (left & (~left + 1)));
+      left &= ~run;
+      const int self = static_cast<int>(bits.size());
+      bits.push_back(run);
+      parent.push_back(self);
       ++groups;
-      std::fill(reached.begin(), reached.end(), 0);
-      reached[start] = FillAlongRow(left[start] & (~left[start] + 1), left[start]);
-      // Sweep down and up until the group stops growing.
-      for (bool grew = true; grew;) {
-        grew = false;
-        auto step = [&](std::size_t y, std::size_t from) {
-          const std::uint64_t next = FillAlongRow(reached[y] | (reached[from] & left[y]), left[y]);
-          if (next != reached[y]) {
-            reached[y] = next;
-            grew = true;
-          }
-        };
-        for (std::size_t y = start + 1; y < rows; ++y) step(y, y - 1);
-        for (std::size_t y = rows - 1; y-- > 0;) step(y, y + 1);
-        work_ += kFillWork * 2 * rows;
+      ++work_;
+      for (std::size_t above = before; above < begin; ++above) {
+        if ((bits[above] & run) == 0) continue;
+        const int a = root(static_cast<int>(above)), b = root(self);
+        if (a == b) continue;
+        parent[static_cast<std::size_t>(a)] = b;
+        --groups;
       }
-      for (std::size_t y = 0; y < rows; ++y) left[y] &= ~reached[y];
     }
+    before = begin;
   }
   return groups;
 }

@@ -106,6 +106,9 @@ class SolverBoard {
   std::vector<Lines> rowsOf_, columnsOf_;  // by kind of character
   Lines rowStarts_, columnStarts_;         // words starting across in each row, down in each column
   mutable std::optional<bool> runsClosed_;  // known since the last change
+  // Components' room: the runs of letters, and the run each has joined.
+  mutable std::vector<std::uint64_t> runBits_;
+  mutable std::vector<int> runParents_;
   mutable std::uint64_t work_ = 0;
 };
 

@@ -32,6 +32,32 @@ PuzzleState Unplaced(const PuzzleFile& file) {
   return state;
 }
 
+// Groups of letters joined through their four neighbours, one cell at a time.
+int GroupsOfLetters(const SolverBoard& board) {
+  const int n = board.Size();
+  std::vector<bool> seen(static_cast<std::size_t>(n * n), false);
+  int groups = 0;
+  for (int start = 0; start < n * n; ++start) {
+    if (seen[static_cast<std::size_t>(start)] || !board.IsLetter(start % n, start / n)) continue;
+    ++groups;
+    std::vector<int> stack{start};
+    seen[static_cast<std::size_t>(start)] = true;
+    while (!stack.empty()) {
+      const int x = stack.back() % n, y = stack.back() / n;
+      stack.pop_back();
+      for (auto [nx, ny] : {std::pair{x - 1, y}, {x + 1, y}, {x, y - 1}, {x, y + 1}}) {
+        const int cell = ny * n + nx;
+        if (nx < 0 || ny < 0 || nx >= n || ny >= n || seen[static_cast<std::size_t>(cell)] ||
+            !board.IsLetter(nx, ny))
+          continue;
+        seen[static_cast<std::size_t>(cell)] = true;
+        stack.push_back(cell);
+      }
+    }
+  }
+  return groups;
+}
+
 TEST(SolverBoard, AnswersAsTheGamesPlacementRuleAndCompletenessCheck) {
   std::mt19937 random(5);
   auto below = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
@@ -71,6 +97,7 @@ TEST(SolverBoard, AnswersAsTheGamesPlacementRuleAndCompletenessCheck) {
       RebuildBoard(game);
       BCheck(game);
       ASSERT_EQ(board.Complete(), game.Incomplete == 0) << "after step " << step;
+      ASSERT_EQ(board.Components(), GroupsOfLetters(board)) << "after step " << step;
       // The places where a word would join the board: allowed by the game's
       // rule, with a character on a letter or beside one, across the word.
       // On a complete board, the local check of the runs a place would open
