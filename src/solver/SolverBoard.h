@@ -9,12 +9,11 @@
 
 #include "solver/Placement.h"
 
-// The solver's own board: the cells of the game's board kept with use counts
-// and bit masks per row and column (letters, end markers, first cells, and
-// each character of the words), so that a placement is tried, made and taken
-// back in a few steps, a whole line of places is tried at once, and the
-// completeness check is a few mask operations. It answers as the game's placement rule and
-// completeness check do (the tests hold it to them) for words without "×" or NUL characters.
+// The solver's own board: the cells of the game's board kept with use counts and bit masks per
+// row and column (letters, end markers, first cells, and each character of the words), so that a
+// placement is tried, made and taken back in a few steps, a whole line of places is tried at once,
+// and the completeness check is a few mask operations. It answers as the game's placement rule
+// and completeness check do (the tests hold it to them) for words without "×" or NUL characters.
 class SolverBoard {
  public:
   // `size` cells a side, up to 62; `texts` are the words, by index.
