@@ -26,8 +26,7 @@ SolverBoard::SolverBoard(int size, const std::vector<std::u16string>& texts)
       characters_(texts),
       rowsOf_(characters_.kinds.size(), rowLetters_),
       columnsOf_(rowsOf_),
-      rowStarts_(rowLetters_),
-      columnStarts_(rowLetters_) {}
+      firsts_{rowLetters_, rowLetters_} {}
 
 // visit(x, y, character, kind) for each character, then visit(x, y, 0, -1)
 // for the two end-marker cells.
@@ -53,10 +52,10 @@ bool SolverBoard::CanPlace(const Placement& p) const {
   // Whole lines at a time: no word starting here already, no character on a
   // marker, no marker on a letter; then only the cells already holding a
   // letter are compared.
-  const auto line = static_cast<std::size_t>((p.down ? p.x : p.y) + 1);
+  const std::size_t line = LineOf(p);
   const std::uint64_t letters = (p.down ? columnLetters_ : rowLetters_)[line],
                       markers = (p.down ? columnMarkers_ : rowMarkers_)[line],
-                      firsts = (p.down ? columnStarts_ : rowStarts_)[line];
+                      firsts = firsts_[p.down][line];
   const int start = (p.down ? p.y : p.x) + 1;  // the bit of the first character
   const std::uint64_t span = ((std::uint64_t{1} << length) - 1) << start,
                       ends = (std::uint64_t{1} << (start - 1)) |
@@ -74,7 +73,7 @@ bool SolverBoard::CanPlace(const Placement& p) const {
 
 void SolverBoard::Place(const Placement& p) {
   runsClosed_.reset();
-  StartsAlong(p) |= StartBit(p);
+  firsts_[p.down][LineOf(p)] |= StartBit(p);
   ForEachCell(p, [&](int x, int y, char16_t c, int kind) {
     Uses& cell = uses_[Index(x, y)];
     const auto r = static_cast<std::size_t>(y + 1), k = static_cast<std::size_t>(x + 1);
@@ -95,7 +94,7 @@ void SolverBoard::Place(const Placement& p) {
 
 void SolverBoard::Remove(const Placement& p) {
   runsClosed_.reset();
-  StartsAlong(p) &= ~StartBit(p);
+  firsts_[p.down][LineOf(p)] &= ~StartBit(p);
   ForEachCell(p, [&](int x, int y, char16_t c, int kind) {
     Uses& cell = uses_[Index(x, y)];
     const auto r = static_cast<std::size_t>(y + 1), k = static_cast<std::size_t>(x + 1);
@@ -161,7 +160,7 @@ bool SolverBoard::KeepsRunsClosed(const Placement& p) const {
   const Lines& letters = p.down ? rowLetters_ : columnLetters_;
   const Lines& markers = p.down ? rowMarkers_ : columnMarkers_;
   const int length = static_cast<int>(texts_[static_cast<std::size_t>(p.word)].size());
-  const std::uint64_t at = std::uint64_t{1} << ((p.down ? p.x : p.y) + 1);
+  const std::uint64_t at = std::uint64_t{1} << LineOf(p);
   work_ += static_cast<std::uint64_t>(length);
   for (int i = 0; i < length; ++i) {
     const auto line = static_cast<std::size_t>((p.down ? p.y : p.x) + i + 1);

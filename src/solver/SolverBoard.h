@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <bit>
 #include <cstdint>
 #include <optional>
@@ -78,12 +79,11 @@ class SolverBoard {
   static constexpr std::uint64_t kLineOfPlacesWork = 2, kPlaceWork = 8;
   // Every row and every column, a line costing about half a cell.
   void CountLinesLookedAt() const { work_ += rowLetters_.size(); }
-  // The first cells of the words placed in p's direction along p's line, and
-  // the bit of p's own.
-  std::uint64_t& StartsAlong(const Placement& p) {
-    return (p.down ? columnStarts_
-                   : rowStarts_)[static_cast<std::size_t>((p.down ? p.x : p.y) + 1)];
+  // The row of a word across, or the column of a word down, as a line index.
+  static std::size_t LineOf(const Placement& p) {
+    return static_cast<std::size_t>((p.down ? p.x : p.y) + 1);
   }
+  // The bit of the word's first cell along its line.
   static std::uint64_t StartBit(const Placement& p) {
     return std::uint64_t{1} << ((p.down ? p.y : p.x) + 1);
   }
@@ -104,7 +104,7 @@ class SolverBoard {
   Lines rowLetters_, rowMarkers_, columnLetters_, columnMarkers_;
   const Characters characters_;
   std::vector<Lines> rowsOf_, columnsOf_;  // by kind of character
-  Lines rowStarts_, columnStarts_;         // words starting across in each row, down in each column
+  std::array<Lines, 2> firsts_;            // first cells of words across, by rows; down, by columns
   mutable std::optional<bool> runsClosed_;  // known since the last change
   // Components' room: the runs of letters, and the run each has joined.
   mutable std::vector<std::uint64_t> runBits_;
@@ -122,7 +122,7 @@ void SolverBoard::ForEachJoiningPlace(int word, Visit visit) const {
   for (bool down : {false, true}) {
     const Lines& letters = down ? columnLetters_ : rowLetters_;
     const Lines& markers = down ? columnMarkers_ : rowMarkers_;
-    const Lines& taken = down ? columnStarts_ : rowStarts_;
+    const Lines& taken = firsts_[down];
     const std::vector<Lines>& of = down ? columnsOf_ : rowsOf_;
     for (int i = 0; i < n_; ++i) {
       const auto line = static_cast<std::size_t>(i + 1);
