@@ -71,9 +71,19 @@ std::optional<Placement> Annealer::ProposeAddition() {
     if (slotOf_[static_cast<std::size_t>(w)] >= 0) return std::nullopt;
     return Placement{w, Below(n), Below(n), Uniform() < 0.5};
   }
-  // Across a character of a word on the board.
   const Placement host = AnyPlaced();
   if (Length(host.word) == 0) return std::nullopt;
+  if (Uniform() < 0.5) {
+    // Alongside a word on the board, in the next line and overlapping it: how
+    // staircases and dense blocks grow where words share no character.
+    const int w = Below(static_cast<int>(texts_.size()));
+    if (slotOf_[static_cast<std::size_t>(w)] >= 0 || Length(w) == 0) return std::nullopt;
+    const int side = Uniform() < 0.5 ? -1 : 1;
+    const int along = Below(Length(host.word) + Length(w) - 1) - (Length(w) - 1);
+    return host.down ? Placement{w, host.x + side, host.y + along, true}
+                     : Placement{w, host.x + along, host.y + side, false};
+  }
+  // Across a character of a word on the board.
   const int j = Below(Length(host.word));
   const int cx = host.down ? host.x : host.x + j, cy = host.down ? host.y + j : host.y;
   const auto found = occurrences_.find(board_.Letter(cx, cy));
