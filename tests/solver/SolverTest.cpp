@@ -234,14 +234,17 @@ TEST(Solver, FindsTheBestScoreOfSmallPuzzlesAsAnExhaustiveSearchDoesAndWritesItL
   EXPECT_GT(bounded, 5);
 }
 
-TEST(Solver, OneThreadWithOneSeedGivesTheSameArrangementEveryTime) {
+TEST(Solver, OneThreadWithOneSeedGivesTheSameLegalArrangementEveryTime) {
   const std::atomic<bool> noInterrupt{false};
-  const SolverPuzzle puzzle = MakeSolverPuzzle(RandomPuzzle(3, 12, 40, 3, 6, 8));
+  const PuzzleFile file = RandomPuzzle(3, 12, 40, 3, 6, 8);
+  const SolverPuzzle puzzle = MakeSolverPuzzle(file);
   auto solve = [&] {
     return Solve(puzzle, {0.3, 1, 42}, noInterrupt, [](const SolveProgress&) {});
   };
   const SolveResult first = solve();
   EXPECT_GT(first.score, 0);
+  EXPECT_EQ(CheckArrangementByTheGame(WithArrangement(file, puzzle, first.arrangement)),
+            std::nullopt);
   EXPECT_EQ(solve().arrangement, first.arrangement);
 }
 
