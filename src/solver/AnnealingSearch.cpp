@@ -24,6 +24,8 @@ class Annealer : LocalSearch {
   double Energy() const { return static_cast<double>(score_) - penalty_ * faults_; }
 
   std::optional<Placement> ProposeAddition();
+  // Another word where `old` starts, in its direction.
+  std::optional<Placement> ProposeInPlaceOf(const Placement& old);
   void TryAdd();
   void TryRemove();
   void TryMove();
@@ -95,6 +97,12 @@ std::optional<Placement> Annealer::ProposeAddition() {
   return Placement{o.word, down ? cx : cx - o.index, down ? cy - o.index : cy, down};
 }
 
+std::optional<Placement> Annealer::ProposeInPlaceOf(const Placement& old) {
+  const int w = Below(static_cast<int>(texts_.size()));
+  if (slotOf_[static_cast<std::size_t>(w)] >= 0) return std::nullopt;
+  return Placement{w, old.x, old.y, old.down};
+}
+
 bool Annealer::Accept(double before) {
   const int faultsBefore = faults_;
   faults_ = Faults();
@@ -128,7 +136,7 @@ void Annealer::TryMove() {
   const double before = Energy();
   const Placement old = AnyPlaced();
   Take(old);
-  const auto p = ProposeAddition();
+  const auto p = Uniform() < 0.3 ? ProposeInPlaceOf(old) : ProposeAddition();
   if (p && board_.CanPlace(*p)) {
     Put(*p);
     if (Accept(before)) return;
