@@ -23,6 +23,8 @@ class Annealer : LocalSearch {
   int Faults() const { return board_.OpenRuns() + std::max(0, board_.Components() - 1); }
   double Energy() const { return static_cast<double>(score_) - penalty_ * faults_; }
 
+  // A word drawn from the whole list, or none when the one drawn is placed.
+  std::optional<int> AnyUnplaced();
   std::optional<Placement> ProposeAddition();
   // Another word where `old` starts, in its direction.
   std::optional<Placement> ProposeInPlaceOf(const Placement& old);
@@ -69,21 +71,21 @@ void Annealer::Take(const Placement& p) {
 std::optional<Placement> Annealer::ProposeAddition() {
   const int n = puzzle_.size;
   if (placed_.empty() || Uniform() < 0.05) {
-    const int w = Below(static_cast<int>(texts_.size()));
-    if (slotOf_[static_cast<std::size_t>(w)] >= 0) return std::nullopt;
-    return Placement{w, Below(n), Below(n), Uniform() < 0.5};
+    const auto w = AnyUnplaced();
+    if (!w) return std::nullopt;
+    return Placement{*w, Below(n), Below(n), Uniform() < 0.5};
   }
   const Placement host = AnyPlaced();
   if (Length(host.word) == 0) return std::nullopt;
   if (Uniform() < 0.5) {
     // Alongside a word on the board, in the next line and overlapping it: how
     // staircases and dense blocks grow where words share no character.
-    const int w = Below(static_cast<int>(texts_.size()));
-    if (slotOf_[static_cast<std::size_t>(w)] >= 0 || Length(w) == 0) return std::nullopt;
+    const auto w = AnyUnplaced();
+    if (!w || Length(*w) == 0) return std::nullopt;
     const int side = Uniform() < 0.5 ? -1 : 1;
-    const int along = Below(Length(host.word) + Length(w) - 1) - (Length(w) - 1);
-    return host.down ? Placement{w, host.x + side, host.y + along, true}
-                     : Placement{w, host.x + along, host.y + side, false};
+    const int along = Below(Length(host.word) + Length(*w) - 1) - (Length(*w) - 1);
+    return host.down ? Placement{*w, host.x + side, host.y + along, true}
+                     : Placement{*w, host.x + along, host.y + side, false};
   }
   // Across a character of a word on the board.
   const int j = Below(Length(host.word));
@@ -97,10 +99,16 @@ std::optional<Placement> Annealer::ProposeAddition() {
   return Placement{o.word, down ? cx : cx - o.index, down ? cy - o.index : cy, down};
 }
 
-std::optional<Placement> Annealer::ProposeInPlaceOf(const Placement& old) {
+std::optional<int> Annealer::AnyUnplaced() {
   const int w = Below(static_cast<int>(texts_.size()));
   if (slotOf_[static_cast<std::size_t>(w)] >= 0) return std::nullopt;
-  return Placement{w, old.x, old.y, old.down};
+  return w;
+}
+
+std::optional<Placement> Annealer::ProposeInPlaceOf(const Placement& old) {
+  const auto w = AnyUnplaced();
+  if (!w) return std::nullopt;
+  return Placement{*w, old.x, old.y, old.down};
 }
 
 bool Annealer::Accept(double before) {
