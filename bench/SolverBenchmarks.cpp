@@ -7,10 +7,12 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <thread>
 
 #include "GreedyBaseline.h"
 #include "files/PuzzleFile.h"
+#include "platform/ByteFile.h"
 #include "solver/RandomPuzzles.h"
 #include "solver/Solve.h"
 
@@ -95,6 +97,16 @@ void BM_OneThreadRunLength(benchmark::State& state) {
 }
 BENCHMARK(BM_OneThreadRunLength)->Unit(benchmark::kSecond)->Iterations(1);
 
+// With SOLVER_BENCH_WRITE set to a folder, the puzzle and the solver's
+// arrangement go there as NAME.tbr, for bench/windows.sh to look at.
+void WriteSolved(const PuzzleFile& file, const SolveResult& result, const std::string& name) {
+  const char* folder = std::getenv("SOLVER_BENCH_WRITE");
+  if (!folder) return;
+  const PuzzleFile solved = WithArrangement(file, MakeSolverPuzzle(file), result.arrangement);
+  if (const auto bytes = EncodePuzzleFile(solved))
+    ReplaceFile(std::string(folder) + "/" + name + ".tbr", *bytes);
+}
+
 // 90 words of 3 to 8 characters on boards too small for them all: the solver
 // and greedy restarts, 10 seconds each on 2 threads. Arguments: the board's
 // size, how many letters the words are drawn from (few letters, many
@@ -106,7 +118,11 @@ void BM_LargePuzzleAgainstGreedy(benchmark::State& state) {
   const PuzzleFile file =
       RandomPuzzle(static_cast<std::uint64_t>(size), size, 90, 3, 8, letters, points);
   for (auto _ : state) {
-    const long long solver = SolveFor(file, RunSeconds(), 2).score;
+    const SolveResult result = SolveFor(file, RunSeconds(), 2);
+    WriteSolved(file, result,
+                "random_" + std::to_string(size) + "_" + std::to_string(letters) +
+                    (state.range(2) ? "_by_length" : "_any"));
+    const long long solver = result.score;
     const long long greedy = GreedyFor(file, RunSeconds(), 2);
     state.counters["solver"] = static_cast<double>(solver);
     state.counters["greedy"] = static_cast<double>(greedy);
