@@ -20,8 +20,8 @@ better=0
 for top in $starts; do
   for left in $starts; do
     answer=$(python3 "$here/asp/facts.py" "$left" "$top" "$side" "$side" <<< "$shown" |
-      clingo "$here/asp/rules.lp" - --parallel-mode=2 --time-limit="$seconds" --quiet=2 2> /dev/null ||
-      true)
+      clingo "$here/asp/rules.lp" - --parallel-mode=2 \
+        --time-limit="$seconds" --quiet=2 2> /dev/null || true)
     if grep -q "^UNSATISFIABLE" <<< "$answer"; then
       echo "window at $left $top: the rules written here refuse the file's arrangement" >&2
       exit 1
