@@ -23,7 +23,8 @@ for top in $starts; do
       clingo "$here/asp/rules.lp" - --parallel-mode=2 \
         --time-limit="$seconds" --quiet=2 2> /dev/null || true)
     if grep -q "^UNSATISFIABLE" <<< "$answer"; then
-      echo "window at $left $top: the rules written here refuse the file's arrangement" >&2
+      echo "window at $left $top: no complete arrangement keeps the words outside it;" \
+        "is the file's board complete?" >&2
       exit 1
     fi
     best=$(awk '/^Optimization :/ { print -$3 }' <<< "$answer")
