@@ -66,6 +66,9 @@ int SolveCommand(const PuzzleFile& file, const std::vector<std::string>& options
   const bool terminal = isatty(STDERR_FILENO) == 1;
 
   const SolverPuzzle puzzle = MakeSolverPuzzle(file);
+  // A complete arrangement in the file is the one to beat: solving a file
+  // into itself never leaves it worse.
+  if (const auto held = ArrangementIn(file, puzzle)) arguments.search.start = *held;
   const SolveResult result =
       Solve(puzzle, arguments.search, interrupted, [terminal](const SolveProgress& p) {
         if (!terminal) return;

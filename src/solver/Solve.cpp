@@ -31,6 +31,7 @@ SolveResult Solve(const SolverPuzzle& puzzle, const SolveOptions& options,
   const auto start = Clock::now();
   std::atomic<bool> stop{false}, proven{false};
   Incumbent incumbent(puzzle.upperBound, stop);
+  incumbent.Offer(options.start, ScoreOf(puzzle, options.start));
   auto budgetFor = [&](double seconds) {
     return options.threads <= 1
                ? Budget::Steps(static_cast<std::uint64_t>(seconds * kStepsPerSecond), stop)

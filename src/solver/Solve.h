@@ -10,6 +10,9 @@ struct SolveOptions {
   double seconds = 10;
   int threads = 1;
   std::uint64_t seed = 1;
+  // A legal, complete arrangement found before: the search counts it as found
+  // at once, so that it never answers with less.
+  Arrangement start;
 };
 
 struct SolveProgress {
@@ -25,7 +28,8 @@ struct SolveResult {
   bool optimal = false;  // the search proved no complete arrangement scores more
 };
 
-// Searches for the highest-scoring complete arrangement from an empty board.
+// Searches for the highest-scoring complete arrangement from an empty board
+// (and from `options.start`, which the local searches return to now and then).
 // One thread searches exactly, then locally; the others search locally; all
 // share the best. With one thread the time is measured in steps of work
 // calibrated to take about that long, so the same seed gives the same result

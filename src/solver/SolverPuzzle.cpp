@@ -108,6 +108,19 @@ PuzzleFile WithArrangement(const PuzzleFile& file, const SolverPuzzle& puzzle,
   return out;
 }
 
+std::optional<Arrangement> ArrangementIn(const PuzzleFile& file, const SolverPuzzle& puzzle) {
+  if (CheckArrangementByTheGame(file)) return std::nullopt;
+  Arrangement arrangement;
+  for (int w = 0; w < static_cast<int>(puzzle.words.size()); ++w) {
+    const StoredWord& entry =
+        file.Entries[static_cast<std::size_t>(puzzle.words[static_cast<std::size_t>(w)].entry - 1)];
+    if (entry.Placed == 1)
+      arrangement.push_back({w, entry.Column, entry.Row, entry.Direction == 1});
+  }
+  if (static_cast<int>(arrangement.size()) != file.PlacedCount) return std::nullopt;
+  return arrangement;
+}
+
 std::optional<std::string> CheckArrangementByTheGame(const PuzzleFile& file) {
   PuzzleState puzzle;
   ApplyPuzzleFile(file, puzzle);

@@ -57,6 +57,10 @@ inline long long WorthOf(long long points) {
 PuzzleFile WithArrangement(const PuzzleFile& file, const SolverPuzzle& puzzle,
                            const Arrangement& arrangement);
 
+// The file's placed words as the solver's placements, when the game's own
+// check finds them complete and the solver searches every one of them.
+std::optional<Arrangement> ArrangementIn(const PuzzleFile& file, const SolverPuzzle& puzzle);
+
 // Checks a file's placed words with the game's own rules: each placed in turn
 // as a click would place it, and the board complete. The reason when not.
 std::optional<std::string> CheckArrangementByTheGame(const PuzzleFile& file);

@@ -209,7 +209,7 @@ TEST(Solver, FindsTheBestScoreOfSmallPuzzlesAsAnExhaustiveSearchDoesAndWritesItL
     bounded += puzzle.upperBound < puzzle.fittingPoints;
     EXPECT_LE(expected, puzzle.upperBound);
     const SolveResult result =
-        Solve(puzzle, {10, 1, seed}, noInterrupt, [](const SolveProgress&) {});
+        Solve(puzzle, {10, 1, seed, {}}, noInterrupt, [](const SolveProgress&) {});
     EXPECT_TRUE(result.optimal);
     ASSERT_EQ(result.score, expected);
     // The proof alone, without a local search that finds the best first.
@@ -239,13 +239,33 @@ TEST(Solver, OneThreadWithOneSeedGivesTheSameLegalArrangementEveryTime) {
   const PuzzleFile file = RandomPuzzle(3, 12, 40, 3, 6, 8);
   const SolverPuzzle puzzle = MakeSolverPuzzle(file);
   auto solve = [&] {
-    return Solve(puzzle, {0.3, 1, 42}, noInterrupt, [](const SolveProgress&) {});
+    return Solve(puzzle, {0.3, 1, 42, {}}, noInterrupt, [](const SolveProgress&) {});
   };
   const SolveResult first = solve();
   EXPECT_GT(first.score, 0);
   EXPECT_EQ(CheckArrangementByTheGame(WithArrangement(file, puzzle, first.arrangement)),
             std::nullopt);
   EXPECT_EQ(solve().arrangement, first.arrangement);
+}
+
+TEST(Solver, TakesTheArrangementAFileHoldsOnlyWhenTheGameFindsItComplete) {
+  const PuzzleFile file = RandomPuzzle(3, 12, 40, 3, 6, 8);
+  const SolverPuzzle puzzle = MakeSolverPuzzle(file);
+  PuzzleFile held = file;  // two words in rows far apart: two groups
+  for (int k : {0, 1}) {
+    StoredWord& entry = held.Entries[static_cast<std::size_t>(k)];
+    entry.Placed = 1;
+    entry.Row = static_cast<std::int16_t>(10 * k);
+    held.Score += entry.Points;
+  }
+  held.PlacedCount = 2;
+  EXPECT_EQ(ArrangementIn(held, puzzle), std::nullopt);
+  held.Entries[1].Placed = held.Entries[1].Row = 0;
+  held.PlacedCount = 1;
+  held.Score = held.Entries[0].Points;
+  const auto alone = ArrangementIn(held, puzzle);
+  ASSERT_TRUE(alone);
+  EXPECT_EQ(WithArrangement(file, puzzle, *alone), held);
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # tsubura-puzzle solve as a player runs it: the written puzzle holds the
 # arrangement found, complete by the game's check; one thread and one seed
-# give the same file twice; Ctrl+C stops it with the best found written; a
-# file the game refuses is refused.
+# give the same file twice; a file solved into itself never gets worse; Ctrl+C
+# stops it with the best found written; a file the game refuses is refused.
 set -euo pipefail
 tool=$1
 build=$2
@@ -24,6 +24,14 @@ read -r word score rest < "$work/out1"
 "$tool" show "$build/hajimete.tbr" | grep '^word' | cut -d' ' -f1-3 > "$work/words-before"
 "$tool" show "$work/hajimete.tbr" | grep '^word' | cut -d' ' -f1-3 > "$work/words-after"
 cmp "$work/words-before" "$work/words-after" || fail "the words changed"
+
+# Solved into itself, a file keeps its arrangement when a search finds less.
+"$tool" solve "$build/kanji.tbr" -o "$work/kanji.tbr" --seconds 3 > "$work/first"
+"$tool" solve "$work/kanji.tbr" -o "$work/kanji.tbr" --seconds 0.01 --threads 1 > "$work/again"
+read -r _ held _ < "$work/first"
+read -r _ again _ < "$work/again"
+[ "$again" -ge "$held" ] || fail "a file holding $held solved into itself holds $again"
+"$tool" check "$work/kanji.tbr" | grep -q "^score $again " || fail "check: $("$tool" check "$work/kanji.tbr")"
 
 "$tool" solve "$build/ookii.tbr" -o "$work/stopped.tbr" --seconds 60 > "$work/stopped" &
 solver=$!
