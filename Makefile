@@ -1,12 +1,14 @@
 # make run   — install what is missing, build, start the game
-# make test  — install, build, run every test (also once under ASan and UBSan),
-#              then build the Debian package and check it
+# make test  — install, build, run every test (also once under ASan and UBSan,
+#              and the solver's under TSan), then build the Debian package and
+#              check it
 BUILD ?= build
 PREFIX ?= /usr/local
 SANITIZED ?= build-sanitize
+THREADED ?= build-tsan
 JOBS ?= $(shell nproc)
 
-.PHONY: setup build run install package test test-plain test-sanitized test-package fuzz bench bench-solver bench-windows clean
+.PHONY: setup build run install package test test-plain test-sanitized test-threads test-package fuzz bench bench-solver bench-windows clean
 
 setup:
 	@bash scripts/setup
@@ -27,7 +29,7 @@ install: build
 package: build
 	cd $(BUILD) && cpack -G DEB
 
-test: test-plain test-sanitized test-package
+test: test-plain test-sanitized test-threads test-package
 
 test-plain: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
@@ -37,6 +39,14 @@ test-sanitized: setup
 	cmake --build $(SANITIZED) -j $(JOBS)
 	cd $(SANITIZED) && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --output-on-failure -j $(JOBS)
+
+# The solver's threads share their finds: its tests and one run of the tool on
+# four threads, under ThreadSanitizer.
+test-threads: setup
+	cmake -S . -B $(THREADED) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTSUBURA_THREAD_SANITIZE=ON
+	cmake --build $(THREADED) -j $(JOBS) --target tsubura_solver_tests sample_puzzles
+	cd $(THREADED) && TSAN_OPTIONS=halt_on_error=1 ./tests/tsubura_solver_tests --gtest_brief=1 && \
+	  TSAN_OPTIONS=halt_on_error=1 ./tsubura-puzzle solve tsuzuki.tbr --seconds 2 --threads 4
 
 test-package: package
 	bash tests/install/package_check.sh $(BUILD)/tsubura_*.deb
@@ -69,19 +79,20 @@ bench-windows: build
 	done
 
 # make fuzz [FUZZ_SECONDS=600]: each libFuzzer target for that long, starting
-# from the committed corpus; inputs that crash land in fuzz/crashes/.
+# from the committed corpus; inputs that crash or run past 10 seconds land in
+# fuzz/crashes/.
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 fuzz: setup
 	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTSUBURA_FUZZ=ON
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
 	mkdir -p fuzz/crashes
-	for target in puzzle_reader open_path settings; do \
+	for target in puzzle_reader open_path settings solver; do \
 	  mkdir -p $(FUZZ_BUILD)/corpus/$$target && \
-	  ./$(FUZZ_BUILD)/fuzz/fuzz_$$target -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	  ./$(FUZZ_BUILD)/fuzz/fuzz_$$target -max_total_time=$(FUZZ_SECONDS) -timeout=10 -print_final_stats=1 \
 	    -artifact_prefix=fuzz/crashes/$$target- $(FUZZ_BUILD)/corpus/$$target fuzz/corpus/$$target \
 	    || exit 1; \
 	done
 
 clean:
-	rm -rf $(BUILD) $(SANITIZED) $(FUZZ_BUILD) $(BENCH_BUILD)
+	rm -rf $(BUILD) $(SANITIZED) $(THREADED) $(FUZZ_BUILD) $(BENCH_BUILD)

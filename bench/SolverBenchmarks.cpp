@@ -27,7 +27,7 @@ double RunSeconds() {
 }
 
 SolveResult SolveFor(const PuzzleFile& file, double seconds, int threads) {
-  return Solve(MakeSolverPuzzle(file), {seconds, threads, 1, {}}, kNoInterrupt,
+  return Solve(MakeSolverPuzzle(file), {seconds, threads, 1, {}, threads == 1}, kNoInterrupt,
                [](const SolveProgress&) {});
 }
 

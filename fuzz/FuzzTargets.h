@@ -17,3 +17,7 @@ void CheckOpenPath(const std::uint8_t* data, std::size_t size);
 
 // Any settings file reads into a record that writes back its first 48 bytes.
 void CheckSettingsReader(const std::uint8_t* data, std::size_t size);
+
+// The solver, given a tiny budget on any file the reader accepts, returns
+// within it (and a grace) with a board the game finds legal and complete.
+void CheckSolverKeepsItsTime(const std::uint8_t* data, std::size_t size);

@@ -65,6 +65,8 @@ int SolveCommand(const PuzzleFile& file, const std::vector<std::string>& options
   sigaction(SIGINT, &action, nullptr);
   const bool terminal = isatty(STDERR_FILENO) == 1;
 
+  // One thread repeats itself exactly: the same seed, the same arrangement.
+  arguments.search.repeatable = arguments.search.threads == 1;
   const SolverPuzzle puzzle = MakeSolverPuzzle(file);
   // A complete arrangement in the file is the one to beat: solving a file
   // into itself never leaves it worse.

@@ -45,7 +45,7 @@ void Place(PuzzleState& puzzle, Cell cell, int dx, int dy) {
   word.Placed = 1;
   word.SetLabelColours(ColourPlaced);
   puzzle.PlacedCount += 1;
-  puzzle.Score += word.Points;
+  puzzle.Score = ScorePlus(puzzle.Score, word.Points);
   const int length = static_cast<int>(word.Text.size());
   for (int i = 0; i < length; ++i)
     puzzle.Board(cell.column + dx * i, cell.row + dy * i) = word.Text[i];

@@ -87,4 +87,12 @@ struct PuzzleState {
   static bool IsWordIndex(int k) { return k >= 1 && k <= kMaxWords; }
 };
 
+// The score is kept as the file stores it, in 32 bits. Points far beyond any
+// real puzzle's wrap around instead of overflowing, so taking a word back
+// always undoes placing it.
+constexpr std::int32_t ScorePlus(std::int32_t score, std::int64_t points) {
+  return static_cast<std::int32_t>(static_cast<std::uint32_t>(score) +
+                                   static_cast<std::uint32_t>(points));
+}
+
 enum CellMarks : std::uint8_t { kMarkNone = 0, kMarkShown = 1, kMarkProbed = 2 };

@@ -159,7 +159,9 @@ void NeighbourhoodSearch::Run() {
   const double hot = AveragePoints();
   Arrangement current;
   long long currentScore = 0;
-  for (long round = 0; !budget_.Spent(); ++round) {
+  // A round's own work is counted too: with every word placed, a repair tries
+  // none, and nothing else would spend the budget.
+  for (long round = 0; budget_.Spend(1 + placed_.size() + board_.TakeWork()); ++round) {
     Load(current);
     Destroy();
     Repair();

@@ -15,7 +15,7 @@ namespace {
 
 // Steps of work in about a second of one core of the development machine.
 constexpr double kStepsPerSecond = 2.9e8;
-constexpr double kGlanceSteps = 0.02 * kStepsPerSecond;  // about 20 ms
+constexpr double kGlanceSeconds = 0.02;
 
 // Puzzles this small are worth most of the time for a proof.
 bool WorthAProof(const SolverPuzzle& puzzle) {
@@ -33,7 +33,7 @@ SolveResult Solve(const SolverPuzzle& puzzle, const SolveOptions& options,
   Incumbent incumbent(puzzle.upperBound, stop);
   incumbent.Offer(options.start, ScoreOf(puzzle, options.start));
   auto budgetFor = [&](double seconds) {
-    return options.threads <= 1
+    return options.repeatable
                ? Budget::Steps(static_cast<std::uint64_t>(seconds * kStepsPerSecond), stop)
                : Budget::Seconds(seconds, stop);
   };
@@ -47,23 +47,26 @@ SolveResult Solve(const SolverPuzzle& puzzle, const SolveOptions& options,
   };
 
   std::vector<std::thread> workers;
-  const double proofSeconds = options.seconds * (WorthAProof(puzzle) ? 0.8 : 0.05);
+  const double glanceSeconds = std::min(kGlanceSeconds, options.seconds / 4);
+  const double proofSeconds =
+      (options.seconds - glanceSeconds) * (WorthAProof(puzzle) ? 0.8 : 0.05);
+  const double restSeconds = options.seconds - glanceSeconds - proofSeconds;
   workers.emplace_back([&] {
     // A short local search first often finds the best at once, which spares
     // the proof most of its branches.
-    Budget glance = Budget::Steps(static_cast<std::uint64_t>(kGlanceSteps), stop);
+    Budget glance = budgetFor(glanceSeconds);
     SearchNeighbourhoods(puzzle, options.seed, incumbent, glance);
     Budget proof = budgetFor(proofSeconds);
     if (puzzle.searchesEveryWord && SearchExactly(puzzle, incumbent, proof)) {
       proven = stop = true;
     } else if (options.threads > 1) {
-      Budget rest = budgetFor(options.seconds - proofSeconds);
+      Budget rest = budgetFor(restSeconds);
       SearchNeighbourhoods(puzzle, options.seed, incumbent, rest);
     } else {
       // Alone, the thread gives the two local searches half the rest each.
-      Budget first = budgetFor((options.seconds - proofSeconds) / 2);
+      Budget first = budgetFor(restSeconds / 2);
       Anneal(puzzle, options.seed, incumbent, first);
-      Budget second = budgetFor((options.seconds - proofSeconds) / 2);
+      Budget second = budgetFor(restSeconds / 2);
       SearchNeighbourhoods(puzzle, options.seed, incumbent, second);
     }
     done();

@@ -13,6 +13,10 @@ struct SolveOptions {
   // A legal, complete arrangement found before: the search counts it as found
   // at once, so that it never answers with less.
   Arrangement start;
+  // Counts steps of work calibrated to last about `seconds` instead of
+  // watching the clock, so that one thread with one seed gives the same result
+  // on every run.
+  bool repeatable = false;
 };
 
 struct SolveProgress {
@@ -31,9 +35,7 @@ struct SolveResult {
 // Searches for the highest-scoring complete arrangement from an empty board
 // (and from `options.start`, which the local searches return to now and then).
 // One thread searches exactly, then locally; the others search locally; all
-// share the best. With one thread the time is measured in steps of work
-// calibrated to take about that long, so the same seed gives the same result
-// on every run. Raising `interrupt` stops the search with the best found so
+// share the best. Raising `interrupt` stops the search with the best found so
 // far. `progress` is called now and then from the calling thread.
 SolveResult Solve(const SolverPuzzle& puzzle, const SolveOptions& options,
                   const std::atomic<bool>& interrupt,

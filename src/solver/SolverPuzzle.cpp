@@ -104,7 +104,7 @@ PuzzleFile WithArrangement(const PuzzleFile& file, const SolverPuzzle& puzzle,
     entry.Direction = p.down ? 1 : 0;
   }
   out.PlacedCount = static_cast<std::int32_t>(arrangement.size());
-  out.Score = static_cast<std::int32_t>(ScoreOf(puzzle, arrangement));
+  out.Score = ScorePlus(0, ScoreOf(puzzle, arrangement));
   return out;
 }
 
@@ -125,7 +125,7 @@ std::optional<std::string> CheckArrangementByTheGame(const PuzzleFile& file) {
   PuzzleState puzzle;
   ApplyPuzzleFile(file, puzzle);
   PuzzleState growing = puzzle;
-  long long score = 0;
+  std::int32_t score = 0;
   int placed = 0;
   for (int k = 1; k <= puzzle.WordCount; ++k) growing.Word(k).Placed = 0;
   for (int k = 1; k <= puzzle.WordCount; ++k) {
@@ -137,7 +137,7 @@ std::optional<std::string> CheckArrangementByTheGame(const PuzzleFile& file) {
       return "entry " + std::to_string(k) + " cannot be placed where it lies";
     }
     growing.Word(k) = word;
-    score += word.Points;
+    score = ScorePlus(score, word.Points);
     ++placed;
   }
   RebuildBoard(growing);

@@ -13,7 +13,7 @@ void TakeBack(Game& game, int index) {
   WordEntry& word = puzzle.Word(index);
   word.Placed = 0;
   puzzle.PlacedCount -= 1;
-  puzzle.Score -= word.Points;
+  puzzle.Score = ScorePlus(puzzle.Score, -std::int64_t{word.Points});
   word.SetLabelColours(ColourUnplaced);
   puzzle.SelectedWord = 0;
   // The word's cells and end markers go: the picture is repainted from scratch.

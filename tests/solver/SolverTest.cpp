@@ -209,7 +209,7 @@ TEST(Solver, FindsTheBestScoreOfSmallPuzzlesAsAnExhaustiveSearchDoesAndWritesItL
     bounded += puzzle.upperBound < puzzle.fittingPoints;
     EXPECT_LE(expected, puzzle.upperBound);
     const SolveResult result =
-        Solve(puzzle, {10, 1, seed, {}}, noInterrupt, [](const SolveProgress&) {});
+        Solve(puzzle, {10, 1, seed, {}, true}, noInterrupt, [](const SolveProgress&) {});
     EXPECT_TRUE(result.optimal);
     ASSERT_EQ(result.score, expected);
     // The proof alone, without a local search that finds the best first.
@@ -239,7 +239,7 @@ TEST(Solver, OneThreadWithOneSeedGivesTheSameLegalArrangementEveryTime) {
   const PuzzleFile file = RandomPuzzle(3, 12, 40, 3, 6, 8);
   const SolverPuzzle puzzle = MakeSolverPuzzle(file);
   auto solve = [&] {
-    return Solve(puzzle, {0.3, 1, 42, {}}, noInterrupt, [](const SolveProgress&) {});
+    return Solve(puzzle, {0.3, 1, 42, {}, true}, noInterrupt, [](const SolveProgress&) {});
   };
   const SolveResult first = solve();
   EXPECT_GT(first.score, 0);
