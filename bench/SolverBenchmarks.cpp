@@ -10,9 +10,9 @@
 #include <string>
 #include <thread>
 
-#include "GreedyBaseline.h"
 #include "files/PuzzleFile.h"
 #include "platform/ByteFile.h"
+#include "solver/GreedyRestarts.h"
 #include "solver/RandomPuzzles.h"
 #include "solver/Solve.h"
 

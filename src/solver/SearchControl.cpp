@@ -25,7 +25,8 @@ bool Budget::Spend(std::uint64_t steps) {
   } else if (before / 1024 != used_ / 1024) {  // the clock is read now and then
     spent_ = Clock::now() >= deadline_;
   }
-  spent_ = spent_ || stop_.load(std::memory_order_relaxed);
+  spent_ = spent_ || stop_.load(std::memory_order_relaxed) ||
+           (cancel_ && cancel_->load(std::memory_order_relaxed));
   return !spent_;
 }
 

@@ -14,6 +14,11 @@ class Budget {
  public:
   static Budget Seconds(double seconds, const std::atomic<bool>& stop);
   static Budget Steps(std::uint64_t steps, const std::atomic<bool>& stop);
+  // Ends the search also when `cancel` is raised.
+  Budget& Or(const std::atomic<bool>& cancel) {
+    cancel_ = &cancel;
+    return *this;
+  }
 
   // Counts `steps` of work; false once the budget is spent or the flag raised.
   bool Spend(std::uint64_t steps = 1);
@@ -24,6 +29,7 @@ class Budget {
   Budget(const std::atomic<bool>& stop) : stop_(stop) {}
 
   const std::atomic<bool>& stop_;
+  const std::atomic<bool>* cancel_ = nullptr;
   bool counted_ = false;
   std::uint64_t used_ = 0, limit_ = 0;
   Clock::time_point deadline_{};

@@ -1,4 +1,4 @@
-#include "GreedyBaseline.h"
+#include "solver/GreedyRestarts.h"
 
 #include <algorithm>
 #include <random>
@@ -18,9 +18,13 @@ void RunGreedyRestarts(const SolverPuzzle& puzzle, std::uint64_t seed, Incumbent
     for (int x = 0; x < n; ++x)
       for (bool down : {false, true}) cells.push_back({0, x, y, down});
 
+  // A word's own work beside the board's: keeping its places, drawing one.
+  constexpr std::uint64_t kWordWork = 16;
   SolverBoard board(n, texts);
   Arrangement placed;
-  while (!budget.Spent()) {
+  // Each restart counts its own work, so that one whose words all fit at once
+  // still spends the budget.
+  while (budget.Spend(1 + placed.size() + board.TakeWork())) {
     for (const Placement& p : placed) board.Remove(p);
     placed.clear();
     std::vector<bool> used(static_cast<std::size_t>(words), false);
@@ -51,7 +55,7 @@ void RunGreedyRestarts(const SolverPuzzle& puzzle, std::uint64_t seed, Incumbent
       added = false;
       for (int w : order) {
         if (used[static_cast<std::size_t>(w)]) continue;
-        if (!budget.Spend()) break;
+        if (!budget.Spend(kWordWork + board.TakeWork())) break;
         if (const auto p = RandomJoiningPlace(board, w, random, places)) {
           board.Place(*p);
           placed.push_back(*p);
