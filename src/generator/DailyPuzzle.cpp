@@ -1,0 +1,45 @@
+#include "generator/DailyPuzzle.h"
+
+#include <cstdio>
+
+std::optional<std::chrono::year_month_day> ParseDate(const std::string& text) {
+  int year = 0;
+  unsigned month = 0, day = 0;
+  char end = 0;
+  if (text.size() != 10 ||
+      std::sscanf(text.c_str(), "%4d-%2u-%2u%c", &year, &month, &day, &end) != 3)
+    return std::nullopt;
+  const std::chrono::year_month_day date{std::chrono::year(year), std::chrono::month(month),
+                                         std::chrono::day(day)};
+  if (!date.ok()) return std::nullopt;
+  return date;
+}
+
+std::string DateText(std::chrono::year_month_day date) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%04d-%02u-%02u", static_cast<int>(date.year()),
+                static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()));
+  return text;
+}
+
+std::uint64_t SeedOfDate(std::chrono::year_month_day date) {
+  const auto days = std::chrono::sys_days(date).time_since_epoch().count();
+  // Spread neighbouring days far apart (a 64-bit mix).
+  std::uint64_t seed = static_cast<std::uint64_t>(days) + 0x9E3779B97F4A7C15u;
+  seed = (seed ^ (seed >> 30)) * 0xBF58476D1CE4E5B9u;
+  seed = (seed ^ (seed >> 27)) * 0x94D049BB133111EBu;
+  return seed ^ (seed >> 31);
+}
+
+DailyChoice DailyPuzzleOf(std::chrono::year_month_day date, std::size_t themeCount) {
+  const auto days = std::chrono::sys_days(date).time_since_epoch().count();
+  DailyChoice choice;
+  if (themeCount > 0) {
+    const auto count = static_cast<long long>(themeCount);
+    choice.theme = static_cast<std::size_t>((days % count + count) % count);
+  }
+  choice.options.size = 15;
+  choice.options.level = Level::Normal;
+  choice.options.seed = SeedOfDate(date);
+  return choice;
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <chrono>
+#include <cstddef>
+#include <optional>
+#include <string>
+
+#include "generator/Generate.h"
+
+// "2026-12-08"; nullopt for anything that is not a real day.
+std::optional<std::chrono::year_month_day> ParseDate(const std::string& text);
+std::string DateText(std::chrono::year_month_day date);
+
+// The seed a date gives: the same day, the same seed, on every copy.
+std::uint64_t SeedOfDate(std::chrono::year_month_day date);
+
+// The puzzle of the day: 15 x 15, normal, the themes taking turns day by day.
+struct DailyChoice {
+  std::size_t theme;  // index into the themes, by id
+  GenerateOptions options;
+};
+DailyChoice DailyPuzzleOf(std::chrono::year_month_day date, std::size_t themeCount);

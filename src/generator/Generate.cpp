@@ -1,0 +1,268 @@
+#include "generator/Generate.h"
+
+#include <algorithm>
+#include <random>
+#include <set>
+
+#include "generator/PointsRule.h"
+#include "solver/AnnealingSearch.h"
+#include "solver/GreedyRestarts.h"
+#include "solver/NeighbourhoodSearch.h"
+#include "solver/SolverBoard.h"
+
+namespace {
+
+// Steps of work in about a second of one core of the development machine, as
+// the solver counts them.
+constexpr double kStepsPerSecond = 2.9e8;
+// A second of greedy restarts measures a puzzle; a glance at them tells
+// whether a candidate is worth that second.
+constexpr double kGreedySeconds = 1.0, kGlanceSeconds = 0.05;
+constexpr int kAttempts = 3;
+
+// How long the search for an arrangement of the puzzle's words may take: a
+// larger board holds more words.
+double ArrangingSeconds(int size) {
+  return size <= 12 ? 0.25 : size <= 15 ? 0.3 : size <= 20 ? 1.0 : 2.5;
+}
+
+// The longest words that suit a level on a board of this size: short ones
+// pack densely, which is what hard puzzles reward.
+int LongestFor(Level level, int size) {
+  switch (level) {
+    case Level::Easy:
+      return std::min(size, size <= 10 ? 4 : 6);
+    case Level::Normal:
+    case Level::Hard:
+      return std::min(size, size <= 10 ? 3 : size <= 15 ? 4 : 5);
+  }
+  return size;
+}
+
+// The words up to the level's longest, or longer ones too when the list has
+// too few of those; each word once, however many lists hold it.
+std::vector<ListedWord> PoolFor(const std::vector<ListedWord>& words, Level level, int size,
+                                int count) {
+  std::vector<ListedWord> pool;
+  for (int longest = LongestFor(level, size); longest <= size; ++longest) {
+    pool.clear();
+    std::set<std::u16string> seen;
+    for (const ListedWord& word : words) {
+      const auto length = static_cast<int>(word.text.size());
+      if (length >= 2 && length <= longest && seen.insert(word.text).second) pool.push_back(word);
+    }
+    if (static_cast<int>(pool.size()) >= count) break;
+  }
+  return pool;
+}
+
+PuzzleFile PuzzleOf(const std::vector<ListedWord>& words, int size) {
+  // Listed shortest first, then in the order of their characters, so that a
+  // player finds a word quickly.
+  std::vector<ListedWord> sorted = words;
+  std::stable_sort(sorted.begin(), sorted.end(), [](const ListedWord& a, const ListedWord& b) {
+    return a.text.size() != b.text.size() ? a.text.size() < b.text.size() : a.text < b.text;
+  });
+  std::vector<std::u16string> texts;
+  std::vector<std::optional<int>> listed;
+  for (const ListedWord& word : sorted) {
+    texts.push_back(word.text);
+    listed.push_back(word.points);
+  }
+  const std::vector<int> points = PointsFor(texts, listed);
+  PuzzleFile file;
+  file.HasHeader = true;
+  file.Entries.resize(PuzzleFile::kLongLayout);
+  file.BoardSize = static_cast<std::int16_t>(size);
+  file.WordCount = static_cast<std::int16_t>(sorted.size());
+  file.CountSuffix = u"語";
+  file.ScoreSuffix = u"点";
+  for (std::size_t i = 0; i < sorted.size(); ++i) {
+    file.Entries[i].Text = texts[i];
+    file.Entries[i].Points = points[i];
+    file.MaxWordLength = std::max(file.MaxWordLength, static_cast<std::int16_t>(texts[i].size()));
+  }
+  return file;
+}
+
+// Words and an arrangement of all of them, by their texts.
+struct Arranged {
+  std::vector<ListedWord> words;
+  std::vector<std::pair<std::u16string, Placement>> placed;
+};
+
+class Generator {
+ public:
+  Generator(const std::vector<ListedWord>& words, const GenerateOptions& options,
+            const std::atomic<bool>& cancel)
+      : options_(options),
+        cancel_(cancel),
+        random_(options.seed),
+        count_(options.words > 0 ? options.words : DefaultWordCount(options.size)),
+        pool_(PoolFor(words, options.level, options.size, count_)) {}
+
+  std::variant<GeneratedPuzzle, std::string> Run();
+
+ private:
+  // An arrangement of `count` words of the list, found by a search over all
+  // of them that counts each word placed as one: the puzzle's words are then
+  // chosen around it, and every one of them fits.
+  Arranged ArrangeWords(int count);
+  // The longest words of the list that are not in the arrangement and share
+  // characters with it: they look as if they could cross it, but find little
+  // room left.
+  std::vector<ListedWord> Unarranged(const Arranged& arranged, int count);
+  // The puzzle of these words with its best known, found from their
+  // arrangement; greedy restarts are left to measure.
+  GeneratedPuzzle Searched(const std::vector<ListedWord>& words, const Arranged& arranged);
+  long long Greedy(const SolverPuzzle& puzzle, double seconds);
+  // A search's budget, which a cancel also ends.
+  Budget Steps(double seconds, std::atomic<bool>& stop) const {
+    Budget budget = Budget::Steps(static_cast<std::uint64_t>(seconds * kStepsPerSecond), stop);
+    budget.Or(cancel_);
+    return budget;
+  }
+
+  const GenerateOptions& options_;
+  const std::atomic<bool>& cancel_;
+  std::mt19937_64 random_;
+  const int count_;
+  const std::vector<ListedWord> pool_;
+};
+
+Arranged Generator::ArrangeWords(int count) {
+  SolverPuzzle pool;
+  pool.size = options_.size;
+  for (const ListedWord& word : pool_) pool.words.push_back({word.text, 1, 0});
+  std::atomic<bool> full{false};
+  Incumbent most(count, full);
+  Budget budget = Steps(ArrangingSeconds(options_.size), full);
+  SearchNeighbourhoods(pool, random_(), most, budget);
+  Arrangement arrangement = most.Best();
+  // The search may overshoot: words go again, last first, while the board
+  // stays complete without them.
+  const std::vector<std::u16string> texts = TextsOf(pool);
+  SolverBoard board(pool.size, texts);
+  for (const Placement& p : arrangement) board.Place(p);
+  for (std::size_t slot = arrangement.size();
+       slot-- > 0 && static_cast<int>(arrangement.size()) > count;) {
+    board.Remove(arrangement[slot]);
+    if (board.Complete()) {
+      arrangement.erase(arrangement.begin() + static_cast<std::ptrdiff_t>(slot));
+    } else {
+      board.Place(arrangement[slot]);
+    }
+  }
+  Arranged arranged;
+  for (const Placement& p : arrangement) {
+    const ListedWord& word = pool_[static_cast<std::size_t>(p.word)];
+    arranged.words.push_back(word);
+    arranged.placed.push_back({word.text, p});
+  }
+  return arranged;
+}
+
+std::vector<ListedWord> Generator::Unarranged(const Arranged& arranged, int count) {
+  std::set<char16_t> held;
+  std::set<std::u16string> in;
+  for (const ListedWord& word : arranged.words) {
+    held.insert(word.text.begin(), word.text.end());
+    in.insert(word.text);
+  }
+  std::vector<ListedWord> sharing;
+  for (const ListedWord& word : pool_) {
+    const bool shares = std::any_of(word.text.begin(), word.text.end(),
+                                    [&](char16_t c) { return held.count(c) > 0; });
+    if (shares && !in.count(word.text)) sharing.push_back(word);
+  }
+  std::shuffle(sharing.begin(), sharing.end(), random_);
+  std::stable_sort(sharing.begin(), sharing.end(), [](const ListedWord& a, const ListedWord& b) {
+    return a.text.size() > b.text.size();
+  });
+  sharing.resize(std::min(sharing.size(), static_cast<std::size_t>(std::max(0, count))));
+  return sharing;
+}
+
+long long Generator::Greedy(const SolverPuzzle& puzzle, double seconds) {
+  std::atomic<bool> stop{false};
+  Incumbent best(puzzle.upperBound, stop);
+  Budget budget = Steps(seconds, stop);
+  RunGreedyRestarts(puzzle, options_.seed, best, budget);
+  return best.Score();
+}
+
+GeneratedPuzzle Generator::Searched(const std::vector<ListedWord>& words,
+                                    const Arranged& arranged) {
+  GeneratedPuzzle made;
+  made.file = PuzzleOf(words, options_.size);
+  const SolverPuzzle puzzle = MakeSolverPuzzle(made.file);
+  // The solver lists the words highest points first: the arrangement follows
+  // them there.
+  Arrangement start;
+  for (const auto& [text, placement] : arranged.placed) {
+    const auto found = std::find_if(puzzle.words.begin(), puzzle.words.end(),
+                                    [&](const SolverWord& w) { return w.text == text; });
+    start.push_back(placement);
+    start.back().word = static_cast<int>(found - puzzle.words.begin());
+  }
+  std::atomic<bool> proven{false};
+  Incumbent best(puzzle.upperBound, proven);
+  best.Offer(start, ScoreOf(puzzle, start));
+  // Words beside the arrangement may still fit in or beside it.
+  if (words.size() > arranged.words.size()) {
+    Budget budget = Steps(ArrangingSeconds(options_.size), proven);
+    Anneal(puzzle, options_.seed, best, budget);
+  }
+  made.solved = WithArrangement(made.file, puzzle, best.Best());
+  made.measure = {puzzle.fittingPoints, best.Score(), puzzle.upperBound, 0};
+  made.optimal = best.Score() >= puzzle.upperBound;
+  if (made.optimal) made.measure.bound = best.Score();
+  return made;
+}
+
+std::variant<GeneratedPuzzle, std::string> Generator::Run() {
+  if (static_cast<int>(pool_.size()) < count_) {
+    return "only " + std::to_string(pool_.size()) + " words of 2 to " +
+           std::to_string(options_.size) + " characters: a puzzle of " + std::to_string(count_) +
+           " words on a board of " + std::to_string(options_.size) + " needs more";
+  }
+  // A normal puzzle's arrangement leaves out a fifth of its words.
+  const int extra = options_.level == Level::Normal ? std::max(1, count_ / 5) : 0;
+  Arranged arranged;
+  for (int attempt = 0; attempt < kAttempts && !cancel_; ++attempt) {
+    arranged = ArrangeWords(count_ - extra);
+    std::vector<ListedWord> words = arranged.words;
+    const std::vector<ListedWord> more = Unarranged(arranged, extra);
+    words.insert(words.end(), more.begin(), more.end());
+    GeneratedPuzzle made = Searched(words, arranged);
+    const SolverPuzzle puzzle = MakeSolverPuzzle(made.file);
+    // A glance at greedy restarts first: a full second for a hopeless
+    // candidate would be wasted.
+    made.measure.greedy = Greedy(puzzle, kGlanceSeconds);
+    if (!Meets(options_.level, made.measure)) continue;
+    made.measure.greedy = Greedy(puzzle, kGreedySeconds);
+    if (Meets(options_.level, made.measure) && !cancel_) {
+      made.level = options_.level;
+      return made;
+    }
+  }
+  if (cancel_) return "cancelled";
+  // The last arrangement alone makes an easy puzzle: every word fits.
+  GeneratedPuzzle easy = Searched(arranged.words, arranged);
+  easy.measure.greedy = Greedy(MakeSolverPuzzle(easy.file), kGreedySeconds);
+  easy.level = Level::Easy;
+  if (cancel_) return "cancelled";
+  return easy;
+}
+
+}  // namespace
+
+int DefaultWordCount(int size) {
+  return std::clamp(3 * size - 4, 2, 90);
+}
+
+std::variant<GeneratedPuzzle, std::string> Generate(const std::vector<ListedWord>& words,
+                                                    const GenerateOptions& options,
+                                                    const std::atomic<bool>& cancel) {
+  return Generator(words, options, cancel).Run();
+}

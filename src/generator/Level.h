@@ -1,0 +1,23 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// How hard a generated puzzle is, by what the generator measures of it.
+enum class Level { Easy, Normal, Hard };
+
+std::string_view LevelId(Level level);          // "easy", "normal", "hard"
+std::u16string_view LevelCaption(Level level);  // "かんたん", "ふつう", "むずかしい"
+std::optional<Level> LevelOfId(std::string_view id);
+
+// What the generator knows of a puzzle: the points of all its words, the best
+// complete score it reached, a proven bound, and what word-by-word placement
+// reaches (randomized greedy restarts for a second).
+struct Measure {
+  long long total = 0, best = 0, bound = 0, greedy = 0;
+};
+
+// easy: every word fits at once; normal: not every word does, and the best is
+// at least 10 % above greedy restarts; hard: at least 25 % above them.
+bool Meets(Level level, const Measure& measure);

@@ -1,0 +1,40 @@
+#include "generator/ThemedPuzzle.h"
+
+#include "generator/DailyPuzzle.h"
+#include "platform/Utf8.h"
+
+std::variant<ThemedPuzzle, std::string> MakeThemedPuzzle(const std::vector<const Theme*>& themes,
+                                                         const GenerateOptions& options,
+                                                         std::chrono::year_month_day date,
+                                                         const std::atomic<bool>& cancel) {
+  std::vector<ListedWord> words;
+  std::string ids, names;
+  for (const Theme* theme : themes) {
+    words.insert(words.end(), theme->list.words.begin(), theme->list.words.end());
+    ids += (ids.empty() ? "" : ",") + theme->id;
+    names += (names.empty() ? "" : "と") + theme->list.name;
+  }
+  auto made = Generate(words, options, cancel);
+  if (auto* reason = std::get_if<std::string>(&made)) return ids + ": " + *reason;
+  ThemedPuzzle themed{std::get<GeneratedPuzzle>(std::move(made)), names + "-" + DateText(date), {}};
+  themed.heading = Utf8ToUtf16(names).value_or(u"") + u"（" +
+                   std::u16string(LevelCaption(themed.made.level)) + u"）";
+  return themed;
+}
+
+std::variant<ThemedPuzzle, std::string> MakeDailyPuzzle(const std::vector<Theme>& themes,
+                                                        std::chrono::year_month_day date,
+                                                        const std::atomic<bool>& cancel) {
+  if (themes.empty()) return std::string("no word lists");
+  const DailyChoice choice = DailyPuzzleOf(date, themes.size());
+  auto made = MakeThemedPuzzle({&themes[choice.theme]}, choice.options, date, cancel);
+  if (auto* themed = std::get_if<ThemedPuzzle>(&made)) {
+    themed->heading =
+        u"今日のパズル " + Utf8ToUtf16(DateText(date)).value_or(u"") + u"\n" + themed->heading;
+  }
+  return made;
+}
+
+const Theme& AnyTheme(const std::vector<Theme>& themes, std::uint64_t seed) {
+  return themes[seed % themes.size()];
+}

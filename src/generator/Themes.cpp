@@ -1,0 +1,41 @@
+#include "generator/Themes.h"
+
+#include <algorithm>
+#include <filesystem>
+
+#include "platform/ByteFile.h"
+
+std::variant<Theme, ThemeError> LoadWordFile(const std::string& path) {
+  const auto bytes = ReadBytes(path);
+  if (!bytes) return ThemeError{path + ": cannot be read"};
+  auto parsed = ParseWordList(std::string(bytes->begin(), bytes->end()));
+  if (const auto* error = std::get_if<WordListError>(&parsed)) {
+    return ThemeError{path + (error->line > 0 ? ":" + std::to_string(error->line) : "") + ": " +
+                      error->reason};
+  }
+  return Theme{std::filesystem::path(path).stem().string(), std::get<WordList>(std::move(parsed))};
+}
+
+std::variant<std::vector<Theme>, ThemeError> LoadThemes(const std::string& folder) {
+  std::vector<std::string> paths;
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+    if (entry.path().extension() == ".txt") paths.push_back(entry.path().string());
+  }
+  if (error) return ThemeError{folder + ": the word lists cannot be read"};
+  std::sort(paths.begin(), paths.end());
+  std::vector<Theme> themes;
+  for (const std::string& path : paths) {
+    auto theme = LoadWordFile(path);
+    if (auto* failed = std::get_if<ThemeError>(&theme)) return *failed;
+    themes.push_back(std::get<Theme>(std::move(theme)));
+  }
+  return themes;
+}
+
+const Theme* FindTheme(const std::vector<Theme>& themes, const std::string& name) {
+  const auto found = std::find_if(themes.begin(), themes.end(), [&](const Theme& theme) {
+    return theme.id == name || theme.list.name == name;
+  });
+  return found == themes.end() ? nullptr : &*found;
+}
