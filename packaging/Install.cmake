@@ -8,6 +8,7 @@ install(TARGETS tsubura RUNTIME DESTINATION games)
 install(TARGETS tsubura-puzzle RUNTIME DESTINATION bin)
 install(FILES ${TSUBURA_SOUNDS} DESTINATION ${TSUBURA_SHARE}/Data)
 install(FILES ${TSUBURA_PUZZLES} DESTINATION ${TSUBURA_SHARE}/puzzles)
+install(FILES ${TSUBURA_WORD_LISTS} DESTINATION ${TSUBURA_SHARE}/words)
 
 set(desktop ${CMAKE_SOURCE_DIR}/assets/desktop)
 install(FILES ${desktop}/${TSUBURA_ID}.desktop DESTINATION share/applications)

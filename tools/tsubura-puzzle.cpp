@@ -4,16 +4,23 @@
 //   tsubura-puzzle show FILE.tbr
 //   tsubura-puzzle check FILE.tbr
 //   tsubura-puzzle solve FILE.tbr [-o OUT.tbr] [--seconds S] [--threads T] [--seed X]
+//   tsubura-puzzle generate [--theme NAME[,NAME…]] [--words-file FILE] [--size N] [--words K]
+//                           [--level easy|normal|hard] [--seed X] [--date YYYY-MM-DD] [--daily]
+//                           -o OUT.tbr
+//   tsubura-puzzle themes
 //
 // A file the game would refuse ends with status 1 and the reason on stderr.
 
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <sstream>
 
+#include "GenerateCommand.h"
 #include "PuzzleText.h"
 #include "SolveCommand.h"
 #include "board/BoardRebuild.h"
+#include "platform/ShippedWords.h"
 #include "words/BCheck.h"
 
 namespace {
@@ -23,7 +30,12 @@ int Usage() {
                "       tsubura-puzzle show FILE.tbr\n"
                "       tsubura-puzzle check FILE.tbr\n"
                "       tsubura-puzzle solve FILE.tbr [-o OUT.tbr] [--seconds S] [--threads T] "
-               "[--seed X]\n";
+               "[--seed X]\n"
+               "       tsubura-puzzle generate [--theme NAME[,NAME...]] [--words-file FILE] "
+               "[--size N]\n"
+               "                               [--words K] [--level easy|normal|hard] [--seed X]\n"
+               "                               [--date YYYY-MM-DD] [--daily] -o OUT.tbr\n"
+               "       tsubura-puzzle themes\n";
   return 2;
 }
 
@@ -90,5 +102,12 @@ int main(int argc, char** argv) {
   if (args.size() == 2 && args[0] == "show") return Show(args[1]);
   if (args.size() == 2 && args[0] == "check") return Check(args[1]);
   if (args.size() >= 2 && args[0] == "solve") return Solve(args[1], {args.begin() + 2, args.end()});
+  const std::string words =
+      ShippedWordsFolder(std::filesystem::canonical("/proc/self/exe").parent_path().string());
+  if (!args.empty() && args[0] == "generate") {
+    const int status = GenerateCommand(words, {args.begin() + 1, args.end()});
+    return status == 2 ? Usage() : status;
+  }
+  if (args.size() == 1 && args[0] == "themes") return ThemesCommand(words);
   return Usage();
 }

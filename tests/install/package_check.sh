@@ -19,6 +19,9 @@ expected=(
 )
 for n in 0 1 2 3 5 9; do expected+=("./usr/share/games/tsubura/Data/sound$n.wav"); done
 for p in english hajimete kanji ookii tsuzuki; do expected+=("./usr/share/games/tsubura/puzzles/$p.tbr"); done
+for list in "$(dirname "$0")"/../../assets/words/*.txt; do
+  expected+=("./usr/share/games/tsubura/words/$(basename "$list")")
+done
 for s in 16 32 48 64 128 256; do expected+=("./usr/share/icons/hicolor/${s}x$s/apps/jp.tsubura.Tsubura.png"); done
 for path in "${expected[@]}"; do
   grep -qxF "$path" <<< "$listing" || fail "the package lacks $path"

@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# tsubura-puzzle generate and themes as a player runs them: the shipped themes
+# are listed, a puzzle is written that the game's reader takes, and word lists
+# the generator cannot use are refused with one line.
+set -euo pipefail
+tool=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() { echo "$*"; exit 1; }
+
+[ "$("$tool" themes | wc -l)" -ge 12 ] || fail "themes: $("$tool" themes)"
+"$tool" themes | grep -q "^animals 動物 [0-9]*$" || fail "no animals in: $("$tool" themes)"
+
+line=$("$tool" generate --theme 動物 --size 8 --level hard --seed 3 -o "$work/a.tbr")
+[[ "$line" =~ ^$work/a\.tbr\ size\ 8\ words\ [0-9]+\ level\ (easy|normal|hard)\ best\ [0-9]+\ (optimal|bound\ [0-9]+)\ greedy\ [0-9]+$ ]] ||
+  fail "generate printed: $line"
+[ "$("$tool" check "$work/a.tbr")" = "score 0 placed 0 complete" ] || fail "check: $("$tool" check "$work/a.tbr")"
+
+refused() {
+  local status=0
+  "$tool" generate "$@" -o "$work/no.tbr" 2> "$work/err" || status=$?
+  [ "$status" = 1 ] && [ "$(wc -l < "$work/err")" = 1 ] && [ ! -e "$work/no.tbr" ] ||
+    fail "not refused with one line ($status): $*: $(cat "$work/err")"
+}
+printf '# 韓国語\nねこ\n한국어\n' > "$work/hangul.txt"
+refused --words-file "$work/hangul.txt"
+grep -q "hangul.txt:3: a character outside code page 932" "$work/err" || fail "$(cat "$work/err")"
+printf 'ねこ\nいぬ\nさる\n' > "$work/few.txt"
+refused --words-file "$work/few.txt" --size 8
+refused --words-file "$work/missing.txt"
+refused --theme nonesuch
+status=0
+"$tool" generate --size 99 -o "$work/no.tbr" 2> /dev/null || status=$?
+[ "$status" = 2 ] || fail "a size of 99 was not refused as a usage error"
+echo "1 passed, 0 failed"
