@@ -18,6 +18,9 @@ struct Game {
   // layout) and its path, which Save writes to and Save As takes its name from.
   std::u16string FileHeader;
   std::string OpenedPath;
+  // A puzzle the game made has no file until it is saved: Save As takes its
+  // name from this instead ("動物-2026-12-08").
+  std::string MadeName;
   // Where Save As writes: the program folder, or the per-user folder when the
   // program folder cannot be written.
   std::string SaveFolder;

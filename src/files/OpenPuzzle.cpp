@@ -42,7 +42,6 @@ void OpenPuzzle(Game& game) {
 
 void OpenChosenPuzzle(Game& game, const std::optional<std::string>& path) {
   Host& host = game.host;
-  PuzzleState& puzzle = game.Puzzle;
   if (!path) {
     host.SetText1(u"キャンセルされました。");
     Redraw(game);
@@ -55,9 +54,16 @@ void OpenChosenPuzzle(Game& game, const std::optional<std::string>& path) {
   }
 
   host.SetText1(Utf8ToUtf16(*path).value_or(u""));
-  game.OpenedPath = *path;
-  game.FileHeader = file->HasHeader ? kFileHeader : u"";
-  ApplyPuzzleFile(*file, puzzle);
+  game.MadeName.clear();
+  PutPuzzleInPlay(game, *file, *path);
+}
+
+void PutPuzzleInPlay(Game& game, const PuzzleFile& file, const std::string& path) {
+  Host& host = game.host;
+  PuzzleState& puzzle = game.Puzzle;
+  game.OpenedPath = path;
+  game.FileHeader = file.HasHeader ? kFileHeader : u"";
+  ApplyPuzzleFile(file, puzzle);
   // A selection from the previous puzzle would point at a different word.
   puzzle.SelectedWord = 0;
   for (int k = 1; k <= puzzle.WordCount; ++k) {

@@ -36,6 +36,11 @@ void WriteAndTell(Game& game, const std::string& path) {
 }  // namespace
 
 void SavePuzzle(Game& game) {
+  // A puzzle the game made has no file to write over yet.
+  if (game.OpenedPath.empty() && !game.MadeName.empty()) {
+    SavePuzzleAs(game);
+    return;
+  }
   if (!SaveEvenIfIncomplete(game)) return;
   if (game.Settings.MessageMode == kMessageNagging) {
     if (!Asks(game, u"本当に保存しますか？", u"はい", u"いいえ", 1)) return;
@@ -51,8 +56,9 @@ void SavePuzzleAs(Game& game) {
     if (!Asks(game, u"保存しますか？", u"はい", u"いいえ", 1)) return;
     if (!Asks(game, u"もう１回考えなよ。", u"そうね", u"いいや", 0)) return;
   }
-  WriteAndTell(game, game.SaveFolder + "/" + BaseName(game.OpenedPath) + "-" +
-                         std::to_string(game.Puzzle.Score) + ".tbr");
+  const std::string base = game.OpenedPath.empty() ? game.MadeName : BaseName(game.OpenedPath);
+  WriteAndTell(game,
+               game.SaveFolder + "/" + base + "-" + std::to_string(game.Puzzle.Score) + ".tbr");
 }
 
 void 保存後メッセージ(Game& game) {
