@@ -1,6 +1,7 @@
 #include "generator/Generate.h"
 
 #include <algorithm>
+#include <optional>
 #include <random>
 #include <set>
 
@@ -18,12 +19,22 @@ constexpr double kStepsPerSecond = 2.9e8;
 // A second of greedy restarts measures a puzzle; a glance at them tells
 // whether a candidate is worth that second.
 constexpr double kGreedySeconds = 1.0, kGlanceSeconds = 0.05;
-constexpr int kAttempts = 3;
 
 // How long the search for an arrangement of the puzzle's words may take: a
 // larger board holds more words.
 double ArrangingSeconds(int size) {
   return size <= 12 ? 0.25 : size <= 15 ? 0.3 : size <= 20 ? 1.0 : 2.5;
+}
+
+// How long words left out of an arrangement are tried in it.
+double FittingSeconds(int size) {
+  return ArrangingSeconds(size) / 3;
+}
+
+// What a generation may take on one core, its searches counted in steps:
+// candidates are tried while a second of greedy restarts still fits.
+double GenerationSeconds(int size) {
+  return size <= 15 ? 2.0 : size <= 20 ? 5.0 : 10.0;
 }
 
 // The longest words that suit a level on a board of this size: short ones
@@ -108,9 +119,8 @@ class Generator {
   // of them that counts each word placed as one: the puzzle's words are then
   // chosen around it, and every one of them fits.
   Arranged ArrangeWords(int count);
-  // The longest words of the list that are not in the arrangement and share
-  // characters with it: they look as if they could cross it, but find little
-  // room left.
+  // Words of the list that are not in the arrangement, those sharing fewest
+  // characters with it first.
   std::vector<ListedWord> Unarranged(const Arranged& arranged, int count);
   // The puzzle of these words with its best known, found from their
   // arrangement; greedy restarts are left to measure.
@@ -137,7 +147,11 @@ Arranged Generator::ArrangeWords(int count) {
   std::atomic<bool> full{false};
   Incumbent most(count, full);
   Budget budget = Steps(ArrangingSeconds(options_.size), full);
-  SearchNeighbourhoods(pool, random_(), most, budget);
+  if (options_.level == Level::Hard) {
+    Anneal(pool, random_(), most, budget);
+  } else {
+    SearchNeighbourhoods(pool, random_(), most, budget);
+  }
   Arrangement arrangement = most.Best();
   // The search may overshoot: words go again, last first, while the board
   // stays complete without them.
@@ -169,18 +183,22 @@ std::vector<ListedWord> Generator::Unarranged(const Arranged& arranged, int coun
     held.insert(word.text.begin(), word.text.end());
     in.insert(word.text);
   }
-  std::vector<ListedWord> sharing;
+  std::vector<std::pair<int, ListedWord>> others;  // with the characters they share
   for (const ListedWord& word : pool_) {
-    const bool shares = std::any_of(word.text.begin(), word.text.end(),
-                                    [&](char16_t c) { return held.count(c) > 0; });
-    if (shares && !in.count(word.text)) sharing.push_back(word);
+    if (in.count(word.text)) continue;
+    const auto shared = std::count_if(word.text.begin(), word.text.end(),
+                                      [&](char16_t c) { return held.count(c) > 0; });
+    others.push_back({static_cast<int>(shared), word});
   }
-  std::shuffle(sharing.begin(), sharing.end(), random_);
-  std::stable_sort(sharing.begin(), sharing.end(), [](const ListedWord& a, const ListedWord& b) {
-    return a.text.size() > b.text.size();
-  });
-  sharing.resize(std::min(sharing.size(), static_cast<std::size_t>(std::max(0, count))));
-  return sharing;
+  std::shuffle(others.begin(), others.end(), random_);
+  // Those that share least: they can hardly cross the arrangement, and only
+  // lie beside it where end markers close their runs.
+  std::stable_sort(others.begin(), others.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  std::vector<ListedWord> least;
+  for (std::size_t i = 0; i < others.size() && static_cast<int>(i) < count; ++i)
+    least.push_back(others[i].second);
+  return least;
 }
 
 long long Generator::Greedy(const SolverPuzzle& puzzle, double seconds) {
@@ -210,7 +228,7 @@ GeneratedPuzzle Generator::Searched(const std::vector<ListedWord>& words,
   best.Offer(start, ScoreOf(puzzle, start));
   // Words beside the arrangement may still fit in or beside it.
   if (words.size() > arranged.words.size()) {
-    Budget budget = Steps(ArrangingSeconds(options_.size), proven);
+    Budget budget = Steps(FittingSeconds(options_.size), proven);
     Anneal(puzzle, options_.seed, best, budget);
   }
   made.solved = WithArrangement(made.file, puzzle, best.Best());
@@ -226,10 +244,19 @@ std::variant<GeneratedPuzzle, std::string> Generator::Run() {
            std::to_string(options_.size) + " characters: a puzzle of " + std::to_string(count_) +
            " words on a board of " + std::to_string(options_.size) + " needs more";
   }
+  const int size = options_.size;
   // A normal puzzle's arrangement leaves out a fifth of its words.
   const int extra = options_.level == Level::Normal ? std::max(1, count_ / 5) : 0;
+  const double attempt =
+      ArrangingSeconds(size) + (extra > 0 ? FittingSeconds(size) : 0) + kGlanceSeconds;
+  // The seconds planned so far: another candidate is tried while a second of
+  // greedy restarts still fits after it.
+  double planned = 0;
   Arranged arranged;
-  for (int attempt = 0; attempt < kAttempts && !cancel_; ++attempt) {
+  std::optional<GeneratedPuzzle> allFit;  // a candidate of every word, measured
+  while (planned + attempt + kGreedySeconds <= GenerationSeconds(size) || planned == 0) {
+    if (cancel_) return "cancelled";
+    planned += attempt;
     arranged = ArrangeWords(count_ - extra);
     std::vector<ListedWord> words = arranged.words;
     const std::vector<ListedWord> more = Unarranged(arranged, extra);
@@ -240,16 +267,16 @@ std::variant<GeneratedPuzzle, std::string> Generator::Run() {
     // candidate would be wasted.
     made.measure.greedy = Greedy(puzzle, kGlanceSeconds);
     if (!Meets(options_.level, made.measure)) continue;
+    planned += kGreedySeconds;
     made.measure.greedy = Greedy(puzzle, kGreedySeconds);
-    if (Meets(options_.level, made.measure) && !cancel_) {
-      made.level = options_.level;
-      return made;
-    }
+    if (cancel_) return "cancelled";
+    made.level = options_.level;
+    if (Meets(options_.level, made.measure)) return made;
+    if (extra == 0) allFit = made;
   }
-  if (cancel_) return "cancelled";
-  // The last arrangement alone makes an easy puzzle: every word fits.
-  GeneratedPuzzle easy = Searched(arranged.words, arranged);
-  easy.measure.greedy = Greedy(MakeSolverPuzzle(easy.file), kGreedySeconds);
+  // Every word of an arrangement fits: an easy puzzle, whatever was asked.
+  GeneratedPuzzle easy = allFit ? *allFit : Searched(arranged.words, arranged);
+  if (!allFit) easy.measure.greedy = Greedy(MakeSolverPuzzle(easy.file), kGreedySeconds);
   easy.level = Level::Easy;
   if (cancel_) return "cancelled";
   return easy;
