@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstddef>
+#include <vector>
+
+#include "history/Move.h"
+
+// The steps of play since the puzzle was opened, and how far back the player
+// has gone. A new step forgets the steps taken back before it.
+class MoveHistory {
+ public:
+  void Record(Move move);
+  // The step to take back, or to take again; nullptr when there is none.
+  const Move* StepBack();
+  const Move* StepForward();
+  bool CanUndo() const { return done_ > 0; }
+  bool CanRedo() const { return done_ < moves_.size(); }
+  void Clear();
+
+ private:
+  std::vector<Move> moves_;
+  std::size_t done_ = 0;  // moves_[0, done_) are in effect
+};
