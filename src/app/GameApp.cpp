@@ -25,6 +25,8 @@
 #include "files/OpenPuzzle.h"
 #include "files/SavePuzzle.h"
 #include "fun/BackgroundClick.h"
+#include "help/HelpWindow.h"
+#include "help/VersionInfo.h"
 #include "history/UndoRedo.h"
 #include "platform/Clock.h"
 #include "platform/QtText.h"
@@ -148,6 +150,13 @@ void GameApp::ClearBoard() {
   RecordStep(game_, [&] { Coc_Click(game_); });
 }
 
+void GameApp::OpenHelp() {
+  if (!help_) help_ = new HelpWindow(window_.get(), icon_);
+  help_->show();
+  help_->raise();
+  help_->activateWindow();
+}
+
 void GameApp::OpenSearch() {
   if (!search_) {
     const PuzzleState& puzzle = game_.Puzzle;
@@ -174,6 +183,9 @@ void GameApp::RunMenuCommand(const QString& name) {
       {QStringLiteral("下へ移動する"), [this] { ShiftBoard(3); }},
       {QStringLiteral("すべてクリア"), [this] { ClearBoard(); }},
       {QStringLiteral("設定"), [this] { OpenSettings(); }},
+      {QStringLiteral("ヘルプ"), [this] { OpenHelp(); }},
+      {QStringLiteral("バージョン"),
+       [this] { ShowMessage(VersionInfo(), u"ツブラ", 1, u"Ok", u"", u""); }},
       {QStringLiteral("元に戻す"), [this] { Undo(game_); }},
       {QStringLiteral("やり直し"), [this] { Redo(game_); }},
       {QStringLiteral("最高点を探す"), [this] { OpenSearch(); }},
@@ -186,7 +198,6 @@ void GameApp::RunMenuCommand(const QString& name) {
   for (int percent : kZoomChoices) {
     commands[QStringLiteral("%1%").arg(percent)] = [this, percent] { ChooseZoom(percent); };
   }
-  // Help and version have no action.
   if (auto command = commands.find(name); command != commands.end()) command->second();
 }
 

@@ -15,6 +15,7 @@
 #include "ui/SoundEffects.h"
 
 class Formain;
+class HelpWindow;
 class SearchWindow;
 
 // The running program: it owns the game state, the main window, the sounds
@@ -68,7 +69,8 @@ class GameApp : public Host, public Stage {
   void ShiftBoard(int direction);
   void ClearBoard();
   void OpenSettings();
-  // The search window, one at a time.
+  // The help window and the search window, one of each at a time.
+  void OpenHelp();
   void OpenSearch();
   // Stores the zoom of the "表示" menu for the next start, and says so.
   void ChooseZoom(int percent);
@@ -81,5 +83,6 @@ class GameApp : public Host, public Stage {
   KeyState keys_;
   QIcon icon_;
   std::unique_ptr<Formain> window_;
+  QPointer<HelpWindow> help_;
   QPointer<SearchWindow> search_;
 };
