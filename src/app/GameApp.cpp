@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -29,6 +28,7 @@
 #include "help/VersionInfo.h"
 #include "history/UndoRedo.h"
 #include "platform/Clock.h"
+#include "platform/OpenFileDialog.h"
 #include "platform/QtText.h"
 #include "platform/ScreenScale.h"
 #include "search/SearchWindow.h"
@@ -266,7 +266,7 @@ void GameApp::Wait(int milliseconds) {
 }
 
 std::optional<std::string> GameApp::AskOpenFile() {
-  const QString path = QFileDialog::getOpenFileName(
+  const QString path = AskForExistingFile(
       window_.get(), QStringLiteral("ファイルを開く"), QString::fromStdString(folders_.puzzles),
       QStringLiteral("ツブラ用ファイル (*.tbr);;全てのファイル (*)"));
   if (path.isEmpty()) return std::nullopt;
