@@ -1,8 +1,20 @@
 #include "history/MoveHistory.h"
 
+std::size_t MoveHistory::Bytes(const Move& move) {
+  return sizeof(Move) + move.changes.capacity() * sizeof(Move::Change);
+}
+
 void MoveHistory::Record(Move move) {
-  moves_.resize(done_);
+  while (moves_.size() > done_) {
+    bytes_ -= Bytes(moves_.back());
+    moves_.pop_back();
+  }
+  bytes_ += Bytes(move);
   moves_.push_back(std::move(move));
+  while (bytes_ > kMostBytes && moves_.size() > 1) {
+    bytes_ -= Bytes(moves_.front());
+    moves_.pop_front();
+  }
   done_ = moves_.size();
 }
 
@@ -17,7 +29,7 @@ const Move* MoveHistory::StepForward() {
 }
 
 void MoveHistory::Clear() {
-  moves_.clear();
-  moves_.shrink_to_fit();
+  moves_ = {};
   done_ = 0;
+  bytes_ = 0;
 }

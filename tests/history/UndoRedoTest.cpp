@@ -15,47 +15,37 @@
 
 namespace {
 
-// All that undo gives back: the words, their labels' colours, the selection,
-// the counters and the check.
-struct Seen {
-  std::vector<StoredWord> words;
-  std::vector<std::pair<Colour, Colour>> colours;
-  std::int32_t selected, placed, score;
-  std::uint8_t incomplete;
-  bool operator==(const Seen&) const = default;
-};
-
 class UndoRedo : public ::testing::Test, public GameWithWords {
  protected:
   UndoRedo() : GameWithWords(5, {u"ねこ", u"こま", u"まり", u"りす"}) {
     host.moreRandoms = [] { return 0.0; };  // no random message
   }
-
-  Seen Now() const {
-    Seen seen{{}, {}, puzzle.SelectedWord, puzzle.PlacedCount, puzzle.Score, puzzle.Incomplete};
+  // Where the words lie; unless `placesOnly`, also all else undo gives back:
+  // the labels' colours, the selection, the counters and the check.
+  std::vector<long long> Now(bool placesOnly = false) const {
+    std::vector<long long> seen;
     for (int k = 1; k <= puzzle.WordCount; ++k) {
-      seen.words.push_back(puzzle.Word(k));
-      seen.colours.emplace_back(puzzle.Word(k).TextColour, puzzle.Word(k).PointsColour);
+      const WordEntry& w = puzzle.Word(k);
+      seen.insert(seen.end(), {w.Placed, w.Column, w.Row, w.Direction});
+      if (!placesOnly) seen.insert(seen.end(), {w.TextColour, w.PointsColour});
     }
+    if (!placesOnly)
+      seen.insert(seen.end(),
+                  {puzzle.SelectedWord, puzzle.PlacedCount, puzzle.Score, puzzle.Incomplete});
     return seen;
   }
+  // A command of the player, then the main loop's pass.
+  void Do(const std::function<void()>& command) {
+    RecordStep(game, command);
+    RebuildBoard(puzzle);
+  }
   void Press(int k, int button = 1) {
-    RecordStep(game, [&] { La_MouseDown(game, k, button); });
+    Do([&] { La_MouseDown(game, k, button); });
     La_MouseUp(game, k, button);
   }
   void PressCell(int x, int y, int button) {
-    RecordStep(game, [&] { Pimain_MouseDown(game, button, Centre(x), Centre(y), 251); });
+    Do([&] { Pimain_MouseDown(game, button, Centre(x), Centre(y), 251); });
     Pimain_MouseUp(game);
-  }
-  void Place(int k, int x, int y, int button) {
-    Press(k);
-    PressCell(x, y, button);
-  }
-  void Shift(int direction) {
-    RecordStep(game, [&] { Co_Click(game, direction); });
-  }
-  void Clear() {
-    RecordStep(game, [&] { Coc_Click(game); });
   }
 };
 
@@ -64,9 +54,9 @@ TEST_F(UndoRedo, EachKindOfStepIsTakenBackExactlyAndTakenAgainWithoutAQuestion) 
   game.Settings.MessageMode = kMessageJokes;
   host.moreRandoms = [] { return 0.99; };
   host.defaultAnswer = 0;
-  std::vector<StoredWord> arrangement(4);
-  arrangement[2] = {u"まり", 30, 1, 0, 3, 0};
-  arrangement[3] = {u"りす", 40, 1, 1, 3, 1};
+  std::vector<StoredWord> found(4);
+  found[2] = {u"まり", 30, 1, 0, 3, 0};
+  found[3] = {u"りす", 40, 1, 1, 3, 1};
   const struct {
     const char* kind;
     std::function<void()> choose, step;
@@ -74,93 +64,82 @@ TEST_F(UndoRedo, EachKindOfStepIsTakenBackExactlyAndTakenAgainWithoutAQuestion) 
       {"place across", [&] { Press(1); }, [&] { PressCell(0, 1, 1); }},
       {"place down, crossing", [&] { Press(2); }, [&] { PressCell(1, 1, 2); }},
       {"take back", [] {}, [&] { Press(1); }},
-      {"shift", [&] { Press(3); }, [&] { Shift(1); }},
-      {"clear", [] {}, [&] { Clear(); }},
-      {"the search's arrangement", [&] { Press(4); },
-       [&] { RecordStep(game, [&] { PlaceArrangement(game, arrangement); }); }},
+      {"shift", [&] { Press(3); }, [&] { Do([&] { Co_Click(game, 1); }); }},
+      {"clear", [] {}, [&] { Do([&] { Coc_Click(game); }); }},
+      {"found arrangement", [&] { Press(4); }, [&] { Do([&] { PlaceArrangement(game, found); }); }},
   };
   for (const auto& s : steps) {
     s.choose();
-    const Seen before = Now();
+    const auto before = Now(), places = Now(true);
     s.step();
-    const Seen after = Now();
-    ASSERT_NE(before.words, after.words) << s.kind;
+    const auto after = Now();
+    ASSERT_NE(Now(true), places) << s.kind << " moves words";
     const std::size_t dialogs = host.dialogs.size();
     host.sounds.clear();
     Undo(game);
     EXPECT_EQ(Now(), before) << s.kind;
-    EXPECT_EQ(host.sounds, std::vector<int>{1}) << s.kind << ": the take-back sound";
     Redo(game);
     EXPECT_EQ(Now(), after) << s.kind;
-    EXPECT_EQ(host.sounds, std::vector<int>{1}) << s.kind << ": placing is silent";
+    EXPECT_EQ(host.sounds, std::vector<int>{1}) << s.kind << ": undo takes back, redo places";
     EXPECT_EQ(host.dialogs.size(), dialogs) << s.kind;
   }
-  game.Settings.SoundSwitch[1] = 0;
   Undo(game);
-  EXPECT_EQ(host.sounds, std::vector<int>{1}) << "the selection switch silences undo";
+  PressCell(0, 0, 1);  // places りす, selected again by the undo
+  EXPECT_FALSE(game.History.CanRedo()) << "a new step forgets the step taken back";
 }
 
 TEST_F(UndoRedo, TwoHundredRandomStepsAreUndoneToTheEmptyBoardAndRedoneToTheSameState) {
   game.Settings.MessageMode = kMessageNone;
   std::mt19937 random(29);
   auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
-  std::vector<Seen> before, after;
+  std::vector<std::vector<long long>> before, after;
   while (after.size() < 200) {
-    const Seen now = Now();
-    RebuildBoard(puzzle);  // as every pass of the main loop does
-    switch (pick(6)) {
+    const auto now = Now();
+    const auto places = Now(true);
+    switch (pick(3)) {
       case 0:
+        Press(1 + pick(4), 1 + pick(2));
+        break;
       case 1:
-        Press(1 + pick(4), pick(2) + 1);
+        PressCell(pick(5), pick(5), 1 + pick(2));
         break;
-      case 2:
-      case 3:
-        PressCell(pick(5), pick(5), pick(2) + 1);
-        break;
-      case 4:
-        Shift(pick(4));
-        break;
-      case 5:
-        if (pick(8) == 0) Clear();
-        break;
+      default:
+        Do([&] { pick(8) == 0 ? Coc_Click(game) : Co_Click(game, pick(4)); });
     }
-    if (game.History.CanUndo() && Now().words != now.words) {
+    if (Now(true) != places) {
       before.push_back(now);
       after.push_back(Now());
     }
   }
+  const std::int32_t best = puzzle.BestScore;
   for (std::size_t i = after.size(); i-- > 0;) {
     Undo(game);
     ASSERT_EQ(Now(), before[i]) << "undoing step " << i;
   }
   EXPECT_FALSE(game.History.CanUndo());
   EXPECT_EQ(puzzle.PlacedCount, 0);
+  EXPECT_EQ(puzzle.BestScore, best) << "MAX never falls";
   for (std::size_t i = 0; i < after.size(); ++i) {
     Redo(game);
     ASSERT_EQ(Now(), after[i]) << "redoing step " << i;
   }
   EXPECT_FALSE(game.History.CanRedo());
+  TempFolder folder;
+  WriteTestPuzzle(folder.Path("other.tbr"), TestPuzzle(3));
+  OpenChosenPuzzle(game, folder.Path("other.tbr"));
+  EXPECT_FALSE(game.History.CanUndo()) << "opening forgets every step";
 }
 
-TEST_F(UndoRedo, MaxNeverFallsANewStepForgetsTheUndoneAndOpeningForgetsAll) {
-  Place(1, 0, 1, 1);
-  Place(2, 1, 1, 2);
-  EXPECT_EQ(puzzle.BestScore, 30);
-  Undo(game);
-  Undo(game);
-  EXPECT_EQ(puzzle.Score, 0);
-  EXPECT_EQ(puzzle.BestScore, 30);
-  EXPECT_TRUE(game.History.CanRedo());
-  Place(3, 0, 0, 1);
-  EXPECT_FALSE(game.History.CanRedo());
-  EXPECT_TRUE(game.History.CanUndo());
-
-  TempFolder folder;
-  const std::string path = folder.Path("other.tbr");
-  WriteTestPuzzle(path, TestPuzzle(3));
-  OpenChosenPuzzle(game, path);
-  EXPECT_FALSE(game.History.CanUndo());
-  EXPECT_FALSE(game.History.CanRedo());
+TEST(MoveHistory, PastItsSizeItForgetsItsOldestSteps) {
+  MoveHistory history;
+  for (int step = 1; step <= 10; ++step) {
+    Move move;
+    move.changes.resize(MoveHistory::kMostBytes / 4 / sizeof(Move::Change));
+    move.placedAfter = step;
+    history.Record(std::move(move));
+  }
+  for (int newest : {10, 9, 8}) EXPECT_EQ(history.StepBack()->placedAfter, newest);
+  EXPECT_EQ(history.StepBack(), nullptr);
 }
 
 }  // namespace
