@@ -23,10 +23,6 @@ class Search : public GameFixture {
     Window().MenuItem(QStringLiteral("最高点を探す"))->trigger();
     return Window().findChild<SearchWindow*>();
   }
-  static bool Closed(const QPointer<SearchWindow>& search) {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    return search.isNull();
-  }
 };
 
 TEST_F(Search, ReturnPlacesTheProvenBestAsOneStepThatUndoTakesBack) {
@@ -39,7 +35,7 @@ TEST_F(Search, ReturnPlacesTheProvenBestAsOneStepThatUndoTakesBack) {
       [&] { return search->Status->text() == QStringLiteral("これが最高点です"); }, 30000));
   const QString best = search->Best->text();
   QTest::keyClick(search, Qt::Key_Return);
-  EXPECT_TRUE(Closed(search));
+  EXPECT_TRUE(Gone(search));
   app->RunPass();
   EXPECT_EQ(Window().Lg2->text(), QStringLiteral("NOW:") + best);
   EXPECT_EQ(State().Puzzle.Incomplete, 0);
@@ -59,7 +55,7 @@ TEST_F(Search, StopsOnRequestAndEndsWithItsWindowOrTheNextOpenedPuzzle) {
       [&] { return search->Status->text() == QStringLiteral("止めました"); }, 5000));
   EXPECT_TRUE(search->PlaceButton->isEnabled());
   QTest::keyClick(search, Qt::Key_Escape);
-  EXPECT_TRUE(Closed(search));
+  EXPECT_TRUE(Gone(search));
 
   search = StartSearch();
   Open(TestPuzzle(4, true, 1, 6));
