@@ -20,4 +20,13 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # Qt's Japanese dialogs are needed at run time only.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic, fonts-ipafont-mincho, qt6-translations-l10n")
+
+# The licence as the package states it, which the game shows under バージョン情報.
+file(READ ${CMAKE_CURRENT_LIST_DIR}/debian/copyright TSUBURA_COPYRIGHT)
+string(REGEX MATCH "License: [^\n]+" TSUBURA_LICENCE_NAME "${TSUBURA_COPYRIGHT}")
+string(REGEX MATCH "the package may [^.]+" TSUBURA_LICENCE_GRANT "${TSUBURA_COPYRIGHT}")
+if(NOT TSUBURA_LICENCE_NAME OR NOT TSUBURA_LICENCE_GRANT)
+  message(FATAL_ERROR "debian/copyright no longer says its licence the way the game quotes it")
+endif()
+set(TSUBURA_LICENCE "${TSUBURA_LICENCE_NAME} — ${TSUBURA_LICENCE_GRANT}")
 include(CPack)

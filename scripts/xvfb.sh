@@ -19,3 +19,12 @@ start_xvfb() {
   export DISPLAY=":$(cat "$work/display")"
   unset QT_QPA_PLATFORM
 }
+
+# Waits up to 10 s until exactly $2 visible windows match: --name or --class $1.
+wait_for_windows() {
+  for _ in $(seq 100); do
+    [ "$(xdotool search --onlyvisible "$1" "$3" 2>/dev/null | wc -l)" -eq "$2" ] && return 0
+    sleep 0.1
+  done
+  echo "waited in vain for $2 windows matching $1 $3"; exit 1
+}

@@ -44,6 +44,7 @@ Formain::Formain(const QIcon& icon) {
   setCentralWidget(client_);
   client_->installEventFilter(this);
   BuildMenuBar();
+  BuildPuzzleMenu();
   BuildBoardControls();
   BuildWordLabels();
   for (std::size_t i = 0; i < PicGra.size(); ++i) {
@@ -64,16 +65,9 @@ void Formain::BuildMenuBar() {
     const char* name;
     const char* caption;
   };
-  auto addItem = [this](QMenu* menu, const QString& name, const QString& caption) {
-    QAction* action =
-        caption == QStringLiteral("-") ? menu->addSeparator() : menu->addAction(caption);
-    action->setObjectName(name);
-    connect(action, &QAction::triggered, this, [this, name] { emit menuCommand(name); });
-    return action;
-  };
-  auto addItems = [addItem](QMenu* menu, std::initializer_list<Item> items) {
+  auto addItems = [this](QMenu* menu, std::initializer_list<Item> items) {
     for (const Item& item : items)
-      addItem(menu, QString::fromUtf8(item.name), QString::fromUtf8(item.caption));
+      AddMenuItem(menu, QString::fromUtf8(item.name), QString::fromUtf8(item.caption));
   };
   auto addMenu = [](QMenu* parent, const char* name) {
     QMenu* menu = parent->addMenu(QString::fromUtf8(name));
@@ -107,10 +101,31 @@ void Formain::BuildMenuBar() {
   auto* zooms = new QActionGroup(view);
   for (int percent : kZoomChoices) {
     const QString caption = QStringLiteral("%1%").arg(percent);
-    QAction* item = addItem(view, caption, caption);
+    QAction* item = AddMenuItem(view, caption, caption);
     item->setCheckable(true);
     zooms->addAction(item);
   }
+}
+
+void Formain::BuildPuzzleMenu() {
+  QMenu* puzzle = menuBar()->addMenu(QStringLiteral("パズル"));
+  puzzle->setObjectName(QStringLiteral("パズル"));
+  QAction* undo = AddMenuItem(puzzle, QStringLiteral("元に戻す"), QStringLiteral("元に戻す"));
+  undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+  QAction* redo = AddMenuItem(puzzle, QStringLiteral("やり直し"), QStringLiteral("やり直し"));
+  redo->setShortcuts(
+      {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+  AddMenuItem(puzzle, QStringLiteral("区分線4"), QStringLiteral("-"));
+  AddMenuItem(puzzle, QStringLiteral("最高点を探す"), QStringLiteral("最高点を探す..."));
+  EnableUndoRedo(false, false);
+}
+
+QAction* Formain::AddMenuItem(QMenu* menu, const QString& name, const QString& caption) {
+  QAction* action =
+      caption == QStringLiteral("-") ? menu->addSeparator() : menu->addAction(caption);
+  action->setObjectName(name);
+  connect(action, &QAction::triggered, this, [this, name] { emit menuCommand(name); });
+  return action;
 }
 
 void Formain::ShowZoom(int percent) {
@@ -221,9 +236,15 @@ void Formain::ShowPuzzleLayout(const PuzzleLayout& layout, const PuzzleState& pu
 }
 
 void Formain::EnablePuzzleCommands(bool enabled) {
-  for (const char* name : {"上書き保存する", "名前が付いて保存", "移動", "すべてクリア"}) {
+  for (const char* name :
+       {"上書き保存する", "名前が付いて保存", "移動", "すべてクリア", "最高点を探す"}) {
     MenuItem(QString::fromUtf8(name))->setEnabled(enabled);
   }
+}
+
+void Formain::EnableUndoRedo(bool canUndo, bool canRedo) {
+  MenuItem(QStringLiteral("元に戻す"))->setEnabled(canUndo);
+  MenuItem(QStringLiteral("やり直し"))->setEnabled(canRedo);
 }
 
 QAction* Formain::MenuItem(const QString& name) const {

@@ -10,6 +10,7 @@
 
 class BoardPicture;
 class QLabel;
+class QMenu;
 class QLineEdit;
 class QPushButton;
 class WordLabel;
@@ -32,8 +33,10 @@ class Formain : public QMainWindow {
   // Places and captions the word labels, sizes the counters, the board font
   // and the window for an opened puzzle, and enables its commands.
   void ShowPuzzleLayout(const PuzzleLayout& layout, const PuzzleState& puzzle);
-  // Save, save as, move and clear need an open puzzle.
+  // Save, save as, move, clear and the search need an open puzzle.
   void EnablePuzzleCommands(bool enabled);
+  // Undo and redo, each while there is a step to take back or again.
+  void EnableUndoRedo(bool canUndo, bool canRedo);
   // A menu item or submenu by its object name ("上書き保存する", "移動", …).
   QAction* MenuItem(const QString& name) const;
   // Checks the zoom's item ("100%", "150%", …) in the "表示" menu.
@@ -65,8 +68,13 @@ class Formain : public QMainWindow {
 
  private:
   void BuildMenuBar();
+  // The game's own commands, after the menus it always had.
+  void BuildPuzzleMenu();
   void BuildBoardControls();
   void BuildWordLabels();
+
+  // Adds a command, or a separator for the caption "-", named `name`.
+  QAction* AddMenuItem(QMenu* menu, const QString& name, const QString& caption);
 
   QWidget* client_;
   Colour background_ = 0;

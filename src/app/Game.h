@@ -4,6 +4,7 @@
 
 #include "app/Host.h"
 #include "board/PuzzleState.h"
+#include "history/MoveHistory.h"
 #include "ui/Settings.h"
 
 // The state every handler works on, and the window system it talks to.
@@ -13,6 +14,8 @@ struct Game {
   PuzzleState Puzzle;
   SettingsRecord Settings;
   Host& host;
+  // The steps of play since the puzzle was opened, for undo and redo.
+  MoveHistory History;
 
   // The file the puzzle came from: its header ("バージョン２" for the 90-entry
   // layout) and its path, which Save writes to and Save As takes its name from.

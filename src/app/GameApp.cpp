@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,6 +9,7 @@
 #include <cstdlib>
 #include <functional>
 #include <map>
+#include <thread>
 
 #include "app/ArrowKeys.h"
 #include "app/ConfirmQuit.h"
@@ -24,8 +24,14 @@
 #include "files/OpenPuzzle.h"
 #include "files/SavePuzzle.h"
 #include "fun/BackgroundClick.h"
+#include "help/HelpWindow.h"
+#include "help/VersionInfo.h"
+#include "history/UndoRedo.h"
+#include "platform/Clock.h"
+#include "platform/OpenFileDialog.h"
 #include "platform/QtText.h"
 #include "platform/ScreenScale.h"
+#include "search/SearchWindow.h"
 #include "ui/Appearance.h"
 #include "ui/Formain2.h"
 #include "ui/Formain3.h"
@@ -91,14 +97,17 @@ void GameApp::ConnectWindow() {
   QObject::connect(w, &Formain::menuCommand, w,
                    [this](const QString& name) { RunMenuCommand(name); });
   QObject::connect(w->Pimain, &BoardPicture::pressed, w, [this](int button, double x, double y) {
-    Pimain_MouseDown(game_, button, static_cast<float>(x), static_cast<float>(y),
-                     window_->Pimain->width());
+    RecordStep(game_, [&] {
+      Pimain_MouseDown(game_, button, static_cast<float>(x), static_cast<float>(y),
+                       window_->Pimain->width());
+    });
   });
   QObject::connect(w->Pimain, &BoardPicture::released, w, [this] { Pimain_MouseUp(game_); });
   for (int k = 1; k <= kMaxWords; ++k) {
     for (WordLabel* label : {w->La[k], w->La2[k]}) {
-      QObject::connect(label, &WordLabel::pressed, w,
-                       [this](int index, int button) { La_MouseDown(game_, index, button); });
+      QObject::connect(label, &WordLabel::pressed, w, [this](int index, int button) {
+        RecordStep(game_, [&] { La_MouseDown(game_, index, button); });
+      });
       QObject::connect(label, &WordLabel::released, w,
                        [this](int index, int button) { La_MouseUp(game_, index, button); });
     }
@@ -133,12 +142,34 @@ void GameApp::ChooseZoom(int percent) {
 
 void GameApp::ShiftBoard(int direction) {
   window_->Pimain->setFocus();
-  Co_Click(game_, direction);
+  RecordStep(game_, [&] { Co_Click(game_, direction); });
 }
 
 void GameApp::ClearBoard() {
   window_->Pimain->setFocus();
-  Coc_Click(game_);
+  RecordStep(game_, [&] { Coc_Click(game_); });
+}
+
+void GameApp::OpenHelp() {
+  if (!help_) help_ = new HelpWindow(window_.get(), icon_);
+  help_->show();
+  help_->raise();
+  help_->activateWindow();
+}
+
+void GameApp::OpenSearch() {
+  if (!search_) {
+    const PuzzleState& puzzle = game_.Puzzle;
+    SearchJob job = PrepareSearch(puzzle, std::thread::hardware_concurrency(),
+                                  static_cast<std::uint64_t>(Milliseconds()));
+    search_ = new SearchWindow(window_.get(), icon_, std::move(job), ToQString(puzzle.ScoreSuffix),
+                               [this](const SearchJob& found, const Arrangement& arrangement) {
+                                 RecordStep(game_, [&] { PlaceFound(game_, found, arrangement); });
+                               });
+  }
+  search_->show();
+  search_->raise();
+  search_->activateWindow();
 }
 
 void GameApp::RunMenuCommand(const QString& name) {
@@ -152,6 +183,12 @@ void GameApp::RunMenuCommand(const QString& name) {
       {QStringLiteral("下へ移動する"), [this] { ShiftBoard(3); }},
       {QStringLiteral("すべてクリア"), [this] { ClearBoard(); }},
       {QStringLiteral("設定"), [this] { OpenSettings(); }},
+      {QStringLiteral("ヘルプ"), [this] { OpenHelp(); }},
+      {QStringLiteral("バージョン"),
+       [this] { ShowMessage(VersionInfo(), u"ツブラ", 1, u"Ok", u"", u""); }},
+      {QStringLiteral("元に戻す"), [this] { Undo(game_); }},
+      {QStringLiteral("やり直し"), [this] { Redo(game_); }},
+      {QStringLiteral("最高点を探す"), [this] { OpenSearch(); }},
       {QStringLiteral("終了"),
        [this] {
          int ignored = 0;
@@ -161,7 +198,6 @@ void GameApp::RunMenuCommand(const QString& name) {
   for (int percent : kZoomChoices) {
     commands[QStringLiteral("%1%").arg(percent)] = [this, percent] { ChooseZoom(percent); };
   }
-  // Help and version have no action.
   if (auto command = commands.find(name); command != commands.end()) command->second();
 }
 
@@ -222,6 +258,7 @@ void GameApp::Redraw() {
   picture.Show(PaintBoard(puzzle, game_.Settings, picture.width(), picture.height()));
   window_->ShowCounters(DescribeCounters(puzzle));
   window_->ShowLabelColours(puzzle);
+  window_->EnableUndoRedo(game_.History.CanUndo(), game_.History.CanRedo());
 }
 
 void GameApp::Wait(int milliseconds) {
@@ -229,7 +266,7 @@ void GameApp::Wait(int milliseconds) {
 }
 
 std::optional<std::string> GameApp::AskOpenFile() {
-  const QString path = QFileDialog::getOpenFileName(
+  const QString path = AskForExistingFile(
       window_.get(), QStringLiteral("ファイルを開く"), QString::fromStdString(folders_.puzzles),
       QStringLiteral("ツブラ用ファイル (*.tbr);;全てのファイル (*)"));
   if (path.isEmpty()) return std::nullopt;
@@ -237,6 +274,8 @@ std::optional<std::string> GameApp::AskOpenFile() {
 }
 
 void GameApp::ShowOpenedPuzzle(const PuzzleLayout& layout) {
+  // A search of the puzzle that was open would place words of another list.
+  delete search_.data();
   window_->ShowPuzzleLayout(layout, game_.Puzzle);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QIcon>
+#include <QPointer>
 #include <QString>
 #include <memory>
 #include <string>
@@ -14,6 +15,8 @@
 #include "ui/SoundEffects.h"
 
 class Formain;
+class HelpWindow;
+class SearchWindow;
 
 // The running program: it owns the game state, the main window, the sounds
 // and the key state, and is the window system the game logic talks to.
@@ -66,6 +69,9 @@ class GameApp : public Host, public Stage {
   void ShiftBoard(int direction);
   void ClearBoard();
   void OpenSettings();
+  // The help window and the search window, one of each at a time.
+  void OpenHelp();
+  void OpenSearch();
   // Stores the zoom of the "表示" menu for the next start, and says so.
   void ChooseZoom(int percent);
 
@@ -77,4 +83,6 @@ class GameApp : public Host, public Stage {
   KeyState keys_;
   QIcon icon_;
   std::unique_ptr<Formain> window_;
+  QPointer<HelpWindow> help_;
+  QPointer<SearchWindow> search_;
 };

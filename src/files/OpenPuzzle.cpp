@@ -64,6 +64,7 @@ void PutPuzzleInPlay(Game& game, const PuzzleFile& file, const std::string& path
   game.OpenedPath = path;
   game.FileHeader = file.HasHeader ? kFileHeader : u"";
   ApplyPuzzleFile(file, puzzle);
+  game.History.Clear();
   // A selection from the previous puzzle would point at a different word.
   puzzle.SelectedWord = 0;
   for (int k = 1; k <= puzzle.WordCount; ++k) {

@@ -2,6 +2,22 @@
 
 #include <algorithm>
 
+namespace {
+
+// A message is one line but for the rare one broken into two, which is as
+// wide as its longer line.
+int LongestLine(std::u16string_view message) {
+  std::size_t longest = 0;
+  for (std::size_t start = 0; start <= message.size();) {
+    const std::size_t end = std::min(message.find(u'\n', start), message.size());
+    longest = std::max(longest, end - start);
+    start = end + 1;
+  }
+  return static_cast<int>(longest);
+}
+
+}  // namespace
+
 MessageLayout LayOutMessage(std::u16string_view message, int buttonCount,
                             const std::array<std::u16string_view, 3>& captions) {
   MessageLayout layout{};
@@ -11,8 +27,7 @@ MessageLayout LayOutMessage(std::u16string_view message, int buttonCount,
   const int w = shortCaptions ? kMessageDesignButtonWidth : kMessageWideButtonWidth;
   layout.buttonWidth = w;
   // Twelve pixels a character: the width of a full-width glyph of the label font.
-  layout.clientWidth =
-      std::max(12 * static_cast<int>(message.size()) + 16, (w + 8) * buttonCount + 9);
+  layout.clientWidth = std::max(12 * LongestLine(message) + 16, (w + 8) * buttonCount + 9);
   layout.clientHeight = kMessageClientHeight;
   const double width = layout.clientWidth;
   for (int i = 0; i < buttonCount && i < 3; ++i) {

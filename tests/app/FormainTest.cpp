@@ -52,7 +52,7 @@ TEST_F(FirstStart, DataFileAndSoundFilesAreCreatedEmpty) {
 
 TEST_F(FirstStart, MenuBarHasEveryCaptionInOrder) {
   const QList<QAction*> top = Window().menuBar()->actions();
-  ASSERT_EQ(top.size(), 3);
+  ASSERT_EQ(top.size(), 4);
   EXPECT_EQ(top[0]->text(), QStringLiteral("ファイル"));
   EXPECT_EQ(top[1]->text(), QStringLiteral("その他"));
   EXPECT_EQ(top[2]->text(), QStringLiteral("表示"));
@@ -66,6 +66,10 @@ TEST_F(FirstStart, MenuBarHasEveryCaptionInOrder) {
   EXPECT_EQ(move, QStringList({"上へ移動", "下へ移動", "左へ移動", "右へ移動"}));
   EXPECT_EQ(view, QStringList({"100%*", "150%", "200%", "300%"}));
   EXPECT_EQ(top[0]->menu()->actions()[3]->objectName(), QStringLiteral("区分線2"));
+  QStringList puzzle;
+  for (QAction* a : top[3]->menu()->actions()) puzzle << (a->isSeparator() ? "-" : a->text());
+  EXPECT_EQ(top[3]->text(), QStringLiteral("パズル"));
+  EXPECT_EQ(puzzle, QStringList({"元に戻す", "やり直し", "-", "最高点を探す..."}));
 }
 
 TEST_F(FirstStart, ControlsStandAtTheirPlaces) {

@@ -10,15 +10,6 @@ cp "$game" "$work/tsubura"
 
 start_xvfb 800x600
 
-# Waits up to 10 s until exactly $2 visible windows match: --name or --class $1.
-wait_for_windows() {
-  for _ in $(seq 100); do
-    [ "$(xdotool search --onlyvisible "$1" "$3" 2>/dev/null | wc -l)" -eq "$2" ] && return 0
-    sleep 0.1
-  done
-  echo "waited in vain for $2 windows matching $1 $3"; exit 1
-}
-
 # Starts the game with empty settings (standard messages) and opens the quit question.
 ask_to_quit() {
   rm -rf "$work/Data" && mkdir "$work/Data"

@@ -27,6 +27,13 @@ TEST(MessageLayout, EmptyMessageIsAsWideAsItsButtonRow) {
   EXPECT_EQ(LayOutMessage(u"", 1, {u"Ok", u"", u""}).clientWidth, 106);
 }
 
+TEST(MessageLayout, AMessageOfTwoLinesIsAsWideAsItsLongerLine) {
+  EXPECT_EQ(LayOutMessage(u"ああ\nああああああああああ", 1, {u"Ok", u"", u""}).clientWidth,
+            12 * 10 + 16);
+  EXPECT_EQ(LayOutMessage(u"ああああああああああ\nああ", 1, {u"Ok", u"", u""}).clientWidth,
+            12 * 10 + 16);
+}
+
 TEST(MessageLayout, ASevenCharacterCaptionOnAHiddenButtonWidensTheVisibleOnes) {
   const MessageLayout l = LayOutMessage(u"ね", 2, {u"はい", u"いいえ", u"ななもじのぼたん"});
   EXPECT_EQ(l.buttonWidth, 160);

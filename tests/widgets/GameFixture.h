@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QPointer>
 #include <QTimer>
 #include <deque>
 #include <functional>
@@ -71,6 +72,13 @@ class GameFixture : public ::testing::Test {
       }
     });
     timer->start();
+  }
+
+  // Whether a window that deletes itself when it closes is gone.
+  template <typename Window>
+  static bool Gone(const QPointer<Window>& window) {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return window.isNull();
   }
 
   TempFolder folder;
