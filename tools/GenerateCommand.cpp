@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <ctime>
 #include <iostream>
 #include <limits>
 #include <map>
@@ -11,6 +10,7 @@
 #include "generator/DailyPuzzle.h"
 #include "generator/ThemedPuzzle.h"
 #include "platform/ByteFile.h"
+#include "platform/LocalDate.h"
 
 namespace {
 
@@ -34,15 +34,6 @@ std::optional<long long> Whole(const std::string& text, long long lowest, long l
   } catch (const std::exception&) {
   }
   return std::nullopt;
-}
-
-std::chrono::year_month_day Today() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  return {std::chrono::year(local.tm_year + 1900),
-          std::chrono::month(static_cast<unsigned>(local.tm_mon + 1)),
-          std::chrono::day(static_cast<unsigned>(local.tm_mday))};
 }
 
 // The options by name; "--daily" is the one that takes no value.
@@ -87,7 +78,7 @@ int GenerateCommand(const std::string& wordsFolder, const std::vector<std::strin
   if (has("--date") && !(date = ParseDate(options->at("--date")))) return 2;
 
   const std::atomic<bool> noCancel{false};
-  const std::chrono::year_month_day day = date.value_or(Today());
+  const std::chrono::year_month_day day = date.value_or(LocalDate());
   std::variant<ThemedPuzzle, std::string> made;
   if (daily) {
     made = MakeDailyPuzzle(themes, day, noCancel);

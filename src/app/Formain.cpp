@@ -110,6 +110,9 @@ void Formain::BuildMenuBar() {
 void Formain::BuildPuzzleMenu() {
   QMenu* puzzle = menuBar()->addMenu(QStringLiteral("パズル"));
   puzzle->setObjectName(QStringLiteral("パズル"));
+  AddMenuItem(puzzle, QStringLiteral("新しいパズル"), QStringLiteral("新しいパズル..."));
+  AddMenuItem(puzzle, QStringLiteral("今日のパズル"), QStringLiteral("今日のパズル"));
+  AddMenuItem(puzzle, QStringLiteral("区分線5"), QStringLiteral("-"));
   QAction* undo = AddMenuItem(puzzle, QStringLiteral("元に戻す"), QStringLiteral("元に戻す"));
   undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
   QAction* redo = AddMenuItem(puzzle, QStringLiteral("やり直し"), QStringLiteral("やり直し"));

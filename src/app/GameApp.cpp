@@ -21,6 +21,7 @@
 #include "board/ClearAll.h"
 #include "board/MouseEditing.h"
 #include "board/ShiftBoard.h"
+#include "files/OpenMadePuzzle.h"
 #include "files/OpenPuzzle.h"
 #include "files/SavePuzzle.h"
 #include "fun/BackgroundClick.h"
@@ -28,6 +29,7 @@
 #include "help/VersionInfo.h"
 #include "history/UndoRedo.h"
 #include "platform/Clock.h"
+#include "platform/LocalDate.h"
 #include "platform/OpenFileDialog.h"
 #include "platform/QtText.h"
 #include "platform/ScreenScale.h"
@@ -35,6 +37,7 @@
 #include "ui/Appearance.h"
 #include "ui/Formain2.h"
 #include "ui/Formain3.h"
+#include "ui/NewPuzzleWindow.h"
 #include "ui/PlaySoundEffect.h"
 #include "ui/SettingsFile.h"
 #include "ui/Zoom.h"
@@ -172,6 +175,22 @@ void GameApp::OpenSearch() {
   search_->activateWindow();
 }
 
+void GameApp::MakePuzzle(bool daily) {
+  auto themes = LoadThemes(folders_.words);
+  auto* loaded = std::get_if<std::vector<Theme>>(&themes);
+  if (!loaded || loaded->empty()) {
+    ShowMessage(u"言葉のリストが見つかりません。", u"ツブラ", 1, u"Ok", u"", u"");
+    return;
+  }
+  NewPuzzleWindow window(
+      window_.get(), icon_, daily ? NewPuzzleWindow::Kind::Daily : NewPuzzleWindow::Kind::Chosen,
+      std::move(*loaded), static_cast<std::uint64_t>(Milliseconds()), LocalDate());
+  if (window.exec() != QDialog::Accepted || !window.Made()) return;
+  const ThemedPuzzle& made = *window.Made();
+  OpenMadePuzzle(game_, made.made.file, made.name, made.heading,
+                 {made.made.measure.best, made.made.optimal});
+}
+
 void GameApp::RunMenuCommand(const QString& name) {
   std::map<QString, std::function<void()>> commands{
       {QStringLiteral("ファイルを開く"), [this] { OpenPuzzle(game_); }},
@@ -186,6 +205,8 @@ void GameApp::RunMenuCommand(const QString& name) {
       {QStringLiteral("ヘルプ"), [this] { OpenHelp(); }},
       {QStringLiteral("バージョン"),
        [this] { ShowMessage(VersionInfo(), u"ツブラ", 1, u"Ok", u"", u""); }},
+      {QStringLiteral("新しいパズル"), [this] { MakePuzzle(false); }},
+      {QStringLiteral("今日のパズル"), [this] { MakePuzzle(true); }},
       {QStringLiteral("元に戻す"), [this] { Undo(game_); }},
       {QStringLiteral("やり直し"), [this] { Redo(game_); }},
       {QStringLiteral("最高点を探す"), [this] { OpenSearch(); }},

@@ -72,6 +72,9 @@ class GameApp : public Host, public Stage {
   // The help window and the search window, one of each at a time.
   void OpenHelp();
   void OpenSearch();
+  // A puzzle made from the shipped themes, as the player chooses it or as
+  // today's; it opens as a file does, then its target is told.
+  void MakePuzzle(bool daily);
   // Stores the zoom of the "表示" menu for the next start, and says so.
   void ChooseZoom(int percent);
 

@@ -9,7 +9,7 @@ void OpenMadePuzzle(Game& game, const PuzzleFile& file, const std::string& name,
   game.host.SetText1(heading);
   PutPuzzleInPlay(game, file, "");
   const std::u16string message =
-      std::u16string(heading) + u"\n目標：" + Decimal(target.best) + file.ScoreSuffix +
+      std::u16string(heading) + u"　目標：" + Decimal(target.best) + file.ScoreSuffix +
       (target.optimal ? u"\nこれが最高点です。" : u"\nこれより高い点が取れるかもしれません。");
   game.host.ShowMessage(message, u"ツブラ", 1, u"Ok", u"", u"");
 }

@@ -29,8 +29,7 @@ std::variant<ThemedPuzzle, std::string> MakeDailyPuzzle(const std::vector<Theme>
   const DailyChoice choice = DailyPuzzleOf(date, themes.size());
   auto made = MakeThemedPuzzle({&themes[choice.theme]}, choice.options, date, cancel);
   if (auto* themed = std::get_if<ThemedPuzzle>(&made)) {
-    themed->heading =
-        u"今日のパズル " + Utf8ToUtf16(DateText(date)).value_or(u"") + u"\n" + themed->heading;
+    themed->heading = u"今日のパズル " + themed->heading;
   }
   return made;
 }

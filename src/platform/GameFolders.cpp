@@ -6,6 +6,7 @@
 #include <QStandardPaths>
 
 #include "platform/ByteFile.h"
+#include "platform/ShippedWords.h"
 #include "ui/SoundEffects.h"
 
 namespace {
@@ -33,8 +34,9 @@ GameFolders ChooseGameFolders(const QString& appDir) {
   const QString beside = appDir + QStringLiteral("/Data");
   const QDir shared(appDir + QStringLiteral("/../share/games/tsubura"));
   const bool installed = !QFileInfo::exists(beside) && shared.exists(QStringLiteral("Data"));
+  const std::string words = ShippedWordsFolder(appDir.toStdString());
   if (!installed && FolderIsWritable(beside.toStdString())) {
-    return {beside.toStdString(), appDir.toStdString(), appDir.toStdString()};
+    return {beside.toStdString(), appDir.toStdString(), appDir.toStdString(), words};
   }
 
   const QDir own(PerUserFolder());
@@ -43,7 +45,8 @@ GameFolders ChooseGameFolders(const QString& appDir) {
   const QDir ownData(own.filePath(QStringLiteral("Data")));
   CopyMissing(installed ? QDir(shared.filePath(QStringLiteral("Data"))) : QDir(beside), ownData,
               SoundFileNames());
-  GameFolders folders{ownData.path().toStdString(), appDir.toStdString(), appDir.toStdString()};
+  GameFolders folders{ownData.path().toStdString(), appDir.toStdString(), appDir.toStdString(),
+                      words};
   if (installed) {
     const QDir samples(shared.filePath(QStringLiteral("puzzles")));
     if (firstStart) {

@@ -9,6 +9,7 @@ struct GameFolders {
   std::string data;     // Data.dat and the sounds
   std::string puzzles;  // where the open-file dialog starts
   std::string saves;    // where Save As writes
+  std::string words;    // the shipped word lists the game makes puzzles from
 };
 
 // Run from its build folder, the game keeps its Data folder (created when

@@ -75,16 +75,16 @@ void NewPuzzleWindow::BuildChoices() {
   ThemeBox->addItem(QStringLiteral("おまかせ"));
   for (const Theme& t : themes_) ThemeBox->addItem(QString::fromStdString(t.list.name));
 
-  QGroupBox* size = Frame(this, QStringLiteral("大きさ"), {8, 60, 150, 88});
+  QGroupBox* size = Frame(this, QStringLiteral("大きさ"), {8, 60, 176, 88});
   auto* sizes = new QButtonGroup(size);
   for (std::size_t i = 0; i < kSizes.size(); ++i) {
     const int n = kSizes[i];
     SizeOptions[i] = Option(size, sizes, QStringLiteral("%1×%1").arg(n), static_cast<int>(i),
-                            {8 + 72 * static_cast<int>(i / 3), 18 + 22 * static_cast<int>(i % 3)});
+                            {8 + 84 * static_cast<int>(i / 3), 18 + 22 * static_cast<int>(i % 3)});
   }
   SizeOptions[3]->setChecked(true);  // 15 x 15, as the puzzle of the day
 
-  QGroupBox* level = Frame(this, QStringLiteral("むずかしさ"), {164, 60, 148, 88});
+  QGroupBox* level = Frame(this, QStringLiteral("むずかしさ"), {190, 60, 122, 88});
   auto* levels = new QButtonGroup(level);
   for (int i = 0; i < 3; ++i) {
     const QString caption =
