@@ -8,7 +8,7 @@ SANITIZED ?= build-sanitize
 THREADED ?= build-tsan
 JOBS ?= $(shell nproc)
 
-.PHONY: setup build run install package test test-plain test-sanitized test-threads test-package fuzz bench bench-solver bench-windows clean
+.PHONY: setup build run install package test test-plain test-sanitized test-threads test-package fuzz bench bench-solver bench-generator bench-windows clean
 
 setup:
 	@bash scripts/setup
@@ -58,12 +58,21 @@ bench: setup
 	cmake --build $(BENCH_BUILD) -j $(JOBS) --target tsubura_bench
 	./$(BENCH_BUILD)/bench/tsubura_bench
 
-# make bench-solver: the solver's targets (about ten minutes): small puzzles
-# proven, large ones against greedy restarts, the 30 x 30 sample over time.
+# make bench-solver: the solver's targets (about fifty minutes): small puzzles
+# proven, large ones against greedy restarts, dense ones against clasp (from
+# Debian's gringo, installed for it), the 30 x 30 sample over time.
 bench-solver: setup
+	@bash scripts/setup gringo
 	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(BENCH_BUILD) -j $(JOBS) --target tsubura_solver_bench sample_puzzles
 	./$(BENCH_BUILD)/bench/tsubura_solver_bench $(BENCH_BUILD)/ookii.tbr
+
+# make bench-generator: the generator's targets (about an hour and a half):
+# its time on one core, and the levels it states measured again by the solver.
+bench-generator: setup
+	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BENCH_BUILD) -j $(JOBS) --target tsubura_generator_bench
+	./$(BENCH_BUILD)/bench/tsubura_generator_bench
 
 # make bench-windows: a second opinion from a general solver (clingo) on the
 # samples the puzzle tool cannot prove: the whole board searched for two
