@@ -19,6 +19,9 @@ constexpr double kStepsPerSecond = 2.9e8;
 // A second of greedy restarts measures a puzzle; a glance at them tells
 // whether a candidate is worth that second.
 constexpr double kGreedySeconds = 1.0, kGlanceSeconds = 0.05;
+// A full second finds more than a glance: a candidate must beat the glance by
+// this much more than its level asks.
+constexpr double kGlanceMargin = 1.05;
 
 // How long the search for an arrangement of the puzzle's words may take: a
 // larger board holds more words.
@@ -29,12 +32,6 @@ double ArrangingSeconds(int size) {
 // How long words left out of an arrangement are tried in it.
 double FittingSeconds(int size) {
   return ArrangingSeconds(size) / 3;
-}
-
-// What a generation may take on one core, its searches counted in steps:
-// candidates are tried while a second of greedy restarts still fits.
-double GenerationSeconds(int size) {
-  return size <= 15 ? 2.0 : size <= 20 ? 5.0 : 10.0;
 }
 
 // The longest words that suit a level on a board of this size: short ones
@@ -109,7 +106,7 @@ class Generator {
       : options_(options),
         cancel_(cancel),
         random_(options.seed),
-        count_(options.words > 0 ? options.words : DefaultWordCount(options.size)),
+        count_(options.words > 0 ? options.words : DefaultWordCount(options.size, options.level)),
         pool_(PoolFor(words, options.level, options.size, count_)) {}
 
   std::variant<GeneratedPuzzle, std::string> Run();
@@ -122,6 +119,10 @@ class Generator {
   // Words of the list that are not in the arrangement, those sharing fewest
   // characters with it first.
   std::vector<ListedWord> Unarranged(const Arranged& arranged, int count);
+  // An easy puzzle is one word-by-word placement nearly solves too.
+  bool SuitsTheLevel(const Measure& m) const {
+    return options_.level != Level::Easy || m.greedy * 10 >= m.total * 9;
+  }
   // The puzzle of these words with its best known, found from their
   // arrangement; greedy restarts are left to measure.
   GeneratedPuzzle Searched(const std::vector<ListedWord>& words, const Arranged& arranged);
@@ -147,7 +148,7 @@ Arranged Generator::ArrangeWords(int count) {
   std::atomic<bool> full{false};
   Incumbent most(count, full);
   Budget budget = Steps(ArrangingSeconds(options_.size), full);
-  if (options_.level == Level::Hard) {
+  if (options_.level != Level::Easy) {
     Anneal(pool, random_(), most, budget);
   } else {
     SearchNeighbourhoods(pool, random_(), most, budget);
@@ -249,12 +250,13 @@ std::variant<GeneratedPuzzle, std::string> Generator::Run() {
   const int extra = options_.level == Level::Normal ? std::max(1, count_ / 5) : 0;
   const double attempt =
       ArrangingSeconds(size) + (extra > 0 ? FittingSeconds(size) : 0) + kGlanceSeconds;
-  // The seconds planned so far: another candidate is tried while a second of
-  // greedy restarts still fits after it.
+  // The seconds planned so far, the searches counted in steps: another
+  // candidate is tried while a second of greedy restarts still fits after it.
   double planned = 0;
   Arranged arranged;
   std::optional<GeneratedPuzzle> allFit;  // a candidate of every word, measured
-  while (planned + attempt + kGreedySeconds <= GenerationSeconds(size) || planned == 0) {
+  const double seconds = options_.seconds > 0 ? options_.seconds : StandardGenerationSeconds(size);
+  while (planned + attempt + kGreedySeconds <= seconds || planned == 0) {
     if (cancel_) return "cancelled";
     planned += attempt;
     arranged = ArrangeWords(count_ - extra);
@@ -265,8 +267,9 @@ std::variant<GeneratedPuzzle, std::string> Generator::Run() {
     const SolverPuzzle puzzle = MakeSolverPuzzle(made.file);
     // A glance at greedy restarts first: a full second for a hopeless
     // candidate would be wasted.
-    made.measure.greedy = Greedy(puzzle, kGlanceSeconds);
-    if (!Meets(options_.level, made.measure)) continue;
+    const long long glance = Greedy(puzzle, kGlanceSeconds);
+    made.measure.greedy = static_cast<long long>(static_cast<double>(glance) * kGlanceMargin);
+    if (!Meets(options_.level, made.measure) || !SuitsTheLevel(made.measure)) continue;
     planned += kGreedySeconds;
     made.measure.greedy = Greedy(puzzle, kGreedySeconds);
     if (cancel_) return "cancelled";
@@ -284,8 +287,14 @@ std::variant<GeneratedPuzzle, std::string> Generator::Run() {
 
 }  // namespace
 
-int DefaultWordCount(int size) {
-  return std::clamp(3 * size - 4, 2, 90);
+double StandardGenerationSeconds(int size) {
+  return size <= 15 ? 2.0 : size <= 20 ? 5.0 : 10.0;
+}
+
+int DefaultWordCount(int size, Level level) {
+  // An easy puzzle leaves room between its words.
+  const int count = level == Level::Easy ? 9 * size / 4 - 3 : 3 * size - 4;
+  return std::clamp(count, 2, 90);
 }
 
 std::variant<GeneratedPuzzle, std::string> Generate(const std::vector<ListedWord>& words,

@@ -15,6 +15,10 @@ struct GenerateOptions {
   int words = 0;  // 0: as many as suit the size
   Level level = Level::Normal;
   std::uint64_t seed = 1;
+  // What the generation may take on one core, counted in steps; 0 for the
+  // standard time of the size. More time tries more candidates for the level
+  // asked for.
+  double seconds = 0;
 };
 
 struct GeneratedPuzzle {
@@ -25,8 +29,11 @@ struct GeneratedPuzzle {
   bool optimal = false;  // no arrangement scores more than the best known
 };
 
-// The words a puzzle of this size holds when none are asked for.
-int DefaultWordCount(int size);
+// What a generation takes on one core unless told otherwise.
+double StandardGenerationSeconds(int size);
+
+// The words a puzzle of this size and level holds when none are asked for.
+int DefaultWordCount(int size, Level level);
 
 // A new puzzle from `words`: the same words, options and seed give the same
 // puzzle on every run, since every search counts its steps instead of

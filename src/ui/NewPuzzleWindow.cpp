@@ -103,6 +103,9 @@ void NewPuzzleWindow::MakeChosen() {
     if (LevelOptions[i]->isChecked()) options.level = static_cast<Level>(i);
   }
   options.seed = seed_;
+  // The window stays responsive and can be cancelled: it may take longer
+  // than the puzzle tool, and rarely has to fall back to an easy puzzle.
+  options.seconds = 3 * StandardGenerationSeconds(options.size);
   const int chosen = ThemeBox->currentIndex();
   const Theme* theme =
       chosen > 0 ? &themes_[static_cast<std::size_t>(chosen - 1)] : &AnyTheme(themes_, seed_);
