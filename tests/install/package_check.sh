@@ -19,6 +19,9 @@ expected=(
 )
 for n in 0 1 2 3 5 9; do expected+=("./usr/share/games/tsubura/Data/sound$n.wav"); done
 for p in english hajimete kanji ookii tsuzuki; do expected+=("./usr/share/games/tsubura/puzzles/$p.tbr"); done
+for puzzle in "$(dirname "$0")"/../../assets/pack/*.tbr; do
+  expected+=("./usr/share/games/tsubura/puzzles/$(basename "$puzzle")")
+done
 for list in "$(dirname "$0")"/../../assets/words/*.txt; do
   expected+=("./usr/share/games/tsubura/words/$(basename "$list")")
 done
