@@ -65,7 +65,7 @@ bench-solver: setup
 	@bash scripts/setup gringo
 	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(BENCH_BUILD) -j $(JOBS) --target tsubura_solver_bench sample_puzzles
-	./$(BENCH_BUILD)/bench/tsubura_solver_bench $(BENCH_BUILD)/ookii.tbr
+	./$(BENCH_BUILD)/bench/tsubura_solver_bench $(BENCH_BUILD)
 
 # make bench-generator: the generator's targets (about an hour and a half):
 # its time on one core, and the levels it states measured again by the solver.

@@ -7,6 +7,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <thread>
 
@@ -138,20 +139,50 @@ BENCHMARK(BM_LargePuzzleAgainstGreedy)
 
 }  // namespace
 
-// The score of the shipped 30 x 30 sample against time: make bench-solver
-// passes its path as the first argument.
+std::optional<PuzzleFile> Sample(const std::string& folder, const char* name) {
+  const auto bytes = ReadBytes(folder + "/" + name + ".tbr");
+  if (!bytes) return std::nullopt;
+  auto decoded = DecodePuzzleFile(*bytes);
+  if (auto* file = std::get_if<PuzzleFile>(&decoded)) return std::move(*file);
+  return std::nullopt;
+}
+
+// The samples a general solver does well on, over five seeds on two threads:
+// the score after ten seconds and when a score was first reached.
+void ReportSample(const PuzzleFile& file, const char* name, double seconds, long long mark) {
+  const SolverPuzzle puzzle = MakeSolverPuzzle(file);
+  for (std::uint64_t seed = 1; seed <= 5; ++seed) {
+    double reached = -1;
+    const SolveResult result =
+        Solve(puzzle, {seconds, 2, seed, {}, false}, kNoInterrupt, [&](const SolveProgress& p) {
+          if (reached < 0 && p.best >= mark) reached = p.elapsed;
+        });
+    std::printf(
+        "%s seed %llu: %lld after %.0f s; %lld %s\n", name, static_cast<unsigned long long>(seed),
+        result.score, seconds, mark,
+        reached < 0 ? "not reached" : ("reached at " + std::to_string(reached) + " s").c_str());
+    std::fflush(stdout);
+  }
+}
+
+// make bench-solver passes the build folder, which holds the samples: the
+// 30 x 30 one against time, then hajimete and tsuzuki over seeds.
 int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   if (argc > 1) {
-    const auto bytes = ReadBytes(argv[1]);
-    const auto decoded = bytes ? DecodePuzzleFile(*bytes) : PuzzleFileError{"unreadable"};
-    if (const auto* file = std::get_if<PuzzleFile>(&decoded)) {
-      std::printf("seconds  solver  greedy  (2 threads, %s)\n", argv[1]);
+    if (const auto ookii = Sample(argv[1], "ookii")) {
+      std::printf("seconds  solver  greedy  (ookii, 2 threads)\n");
       for (double seconds : {1.0, 2.0, 5.0, 10.0, 30.0}) {
-        std::printf("%7.0f  %6lld  %6lld\n", seconds, SolveFor(*file, seconds, 2).score,
-                    GreedyFor(*file, seconds, 2));
+        std::printf("%7.0f  %6lld  %6lld\n", seconds, SolveFor(*ookii, seconds, 2).score,
+                    GreedyFor(*ookii, seconds, 2));
         std::fflush(stdout);
       }
+    }
+    if (const auto hajimete = Sample(argv[1], "hajimete"))
+      ReportSample(*hajimete, "hajimete", 10, 280);
+    if (const auto tsuzuki = Sample(argv[1], "tsuzuki")) {
+      ReportSample(*tsuzuki, "tsuzuki", 10, 3420);
+      ReportSample(*tsuzuki, "tsuzuki", 60, 3610);
     }
   }
   benchmark::RunSpecifiedBenchmarks();
