@@ -30,18 +30,17 @@ std::optional<ClaspAnswer> RunClasp(const PuzzleFile& file, int seconds, int thr
                               " --time-limit=" + std::to_string(seconds) + " --quiet=2 2>/dev/null";
   FILE* out = popen(command.c_str(), "r");
   std::optional<ClaspAnswer> answer;
+  bool proven = false;  // said before the summary that gives the score
   if (out) {
     char line[512];
     while (std::fgets(line, sizeof line, out)) {
       long long value = 0;
-      if (std::sscanf(line, "Optimization : %lld", &value) == 1) {
-        if (!answer) answer = ClaspAnswer{};
-        answer->best = -value;
-      }
-      if (std::string(line).rfind("OPTIMUM FOUND", 0) == 0 && answer) answer->proven = true;
+      if (std::sscanf(line, "Optimization : %lld", &value) == 1) answer = ClaspAnswer{-value, false};
+      proven = proven || std::string(line).rfind("OPTIMUM FOUND", 0) == 0;
     }
     pclose(out);
   }
+  if (answer) answer->proven = proven;
   unlink(path);
   return answer;
 }
