@@ -35,7 +35,8 @@ std::optional<ClaspAnswer> RunClasp(const PuzzleFile& file, int seconds, int thr
     char line[512];
     while (std::fgets(line, sizeof line, out)) {
       long long value = 0;
-      if (std::sscanf(line, "Optimization : %lld", &value) == 1) answer = ClaspAnswer{-value, false};
+      if (std::sscanf(line, "Optimization : %lld", &value) == 1)
+        answer = ClaspAnswer{-value, false};
       proven = proven || std::string(line).rfind("OPTIMUM FOUND", 0) == 0;
     }
     pclose(out);
