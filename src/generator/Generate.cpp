@@ -292,8 +292,11 @@ double StandardGenerationSeconds(int size) {
 }
 
 int DefaultWordCount(int size, Level level) {
-  // An easy puzzle leaves room between its words.
-  const int count = level == Level::Easy ? 9 * size / 4 - 3 : 3 * size - 4;
+  // An easy puzzle leaves room between its words; a normal one holds more
+  // than its board can, so that choosing which to leave out matters.
+  const int count = level == Level::Easy     ? 9 * size / 4 - 3
+                    : level == Level::Normal ? 4 * size
+                                             : 3 * size - 4;
   return std::clamp(count, 2, 90);
 }
 
