@@ -93,6 +93,17 @@ PuzzleFile PuzzleOf(const std::vector<ListedWord>& words, int size) {
   return file;
 }
 
+// The words asked for, or as many as suit the size and level. A list too
+// short for a normal puzzle's overfull board still makes one as long as it
+// holds more words than a hard puzzle, whose words all fit.
+int WordCountFor(const std::vector<ListedWord>& words, const GenerateOptions& options) {
+  if (options.words > 0) return options.words;
+  const int wanted = DefaultWordCount(options.size, options.level);
+  if (options.level != Level::Normal) return wanted;
+  const auto held = static_cast<int>(PoolFor(words, options.level, options.size, wanted).size());
+  return std::max(std::min(wanted, held), DefaultWordCount(options.size, Level::Hard) + 1);
+}
+
 // Words and an arrangement of all of them, by their texts.
 struct Arranged {
   std::vector<ListedWord> words;
@@ -106,7 +117,7 @@ class Generator {
       : options_(options),
         cancel_(cancel),
         random_(options.seed),
-        count_(options.words > 0 ? options.words : DefaultWordCount(options.size, options.level)),
+        count_(WordCountFor(words, options)),
         pool_(PoolFor(words, options.level, options.size, count_)) {}
 
   std::variant<GeneratedPuzzle, std::string> Run();

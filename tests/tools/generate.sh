@@ -29,6 +29,10 @@ printf 'ねこ\nいぬ\nさる\n' > "$work/few.txt"
 refused --words-file "$work/few.txt" --size 8
 refused --words-file "$work/missing.txt"
 refused --theme nonesuch
+# A list too short for a normal puzzle's overfull board still makes one.
+grep -v '^#' "$(dirname "$0")/../../assets/words/animals.txt" | head -25 > "$work/25.txt"
+"$tool" generate --words-file "$work/25.txt" --size 8 --level normal -o "$work/25.tbr" > /dev/null ||
+  fail "a list of 25 words made no puzzle of 8 x 8"
 status=0
 "$tool" generate --size 99 -o "$work/no.tbr" 2> /dev/null || status=$?
 [ "$status" = 2 ] || fail "a size of 99 was not refused as a usage error"
