@@ -1,9 +1,11 @@
 #include "generator/Generate.h"
 
 #include <algorithm>
+#include <numeric>
 #include <optional>
 #include <random>
 #include <set>
+#include <string>
 
 #include "generator/PointsRule.h"
 #include "solver/AnnealingSearch.h"
@@ -65,29 +67,36 @@ std::vector<ListedWord> PoolFor(const std::vector<ListedWord>& words, Level leve
 }
 
 PuzzleFile PuzzleOf(const std::vector<ListedWord>& words, int size) {
-  // Listed shortest first, then in the order of their characters, so that a
-  // player finds a word quickly.
-  std::vector<ListedWord> sorted = words;
-  std::stable_sort(sorted.begin(), sorted.end(), [](const ListedWord& a, const ListedWord& b) {
-    return a.text.size() != b.text.size() ? a.text.size() < b.text.size() : a.text < b.text;
-  });
   std::vector<std::u16string> texts;
   std::vector<std::optional<int>> listed;
-  for (const ListedWord& word : sorted) {
+  for (const ListedWord& word : words) {
     texts.push_back(word.text);
     listed.push_back(word.points);
   }
   const std::vector<int> points = PointsFor(texts, listed);
+  // The game sizes every points label by the first word's points, so the
+  // words whose points take most digits come first and no label cuts its
+  // points short. Then shortest first, in the order of their characters, so
+  // that a player finds a word quickly.
+  auto digits = [&](std::size_t i) { return std::to_string(points[i]).size(); };
+  std::vector<std::size_t> order(words.size());
+  std::iota(order.begin(), order.end(), std::size_t{0});
+  std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+    if (digits(a) != digits(b)) return digits(a) > digits(b);
+    if (texts[a].size() != texts[b].size()) return texts[a].size() < texts[b].size();
+    return texts[a] < texts[b];
+  });
   PuzzleFile file;
   file.HasHeader = true;
   file.Entries.resize(PuzzleFile::kLongLayout);
   file.BoardSize = static_cast<std::int16_t>(size);
-  file.WordCount = static_cast<std::int16_t>(sorted.size());
+  file.WordCount = static_cast<std::int16_t>(words.size());
   file.CountSuffix = u"語";
   file.ScoreSuffix = u"点";
-  for (std::size_t i = 0; i < sorted.size(); ++i) {
-    file.Entries[i].Text = texts[i];
-    file.Entries[i].Points = points[i];
+  for (std::size_t slot = 0; slot < order.size(); ++slot) {
+    const std::size_t i = order[slot];
+    file.Entries[slot].Text = texts[i];
+    file.Entries[slot].Points = points[i];
     file.MaxWordLength = std::max(file.MaxWordLength, static_cast<std::int16_t>(texts[i].size()));
   }
   return file;

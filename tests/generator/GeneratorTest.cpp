@@ -86,6 +86,15 @@ TEST(Generate, AHardPuzzleKeepsItsPromisesByTheGamesOwnRules) {
   EXPECT_EQ(puzzle.solved.Score, puzzle.measure.best);
   EXPECT_LE(puzzle.measure.best, puzzle.measure.bound);
 
+  // The game sizes every points label by the first word's points: the words
+  // of widest points come first, so that no label cuts its points short.
+  std::vector<ListedWord> mixed = FindTheme(themes, "animals")->list.words;
+  for (ListedWord& word : mixed) word.points = word.text.size() > 2 ? 100 : 10;
+  const auto easy = std::get<GeneratedPuzzle>(Generate(mixed, {8, 0, Level::Easy, 1}, noCancel));
+  for (int w = 0; w < easy.file.WordCount; ++w)
+    EXPECT_LE(std::to_string(easy.file.Entries[static_cast<std::size_t>(w)].Points).size(),
+              std::to_string(easy.file.Entries[0].Points).size());
+
   const std::vector<ListedWord> few{{u"ねこ", {}}, {u"いぬ", {}}, {u"さる", {}}};
   EXPECT_TRUE(std::holds_alternative<std::string>(Generate(few, {8}, noCancel)));
 }
