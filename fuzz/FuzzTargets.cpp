@@ -3,12 +3,12 @@
 #include <cstdlib>
 #include <variant>
 
-#include "app/Game.h"
 #include "board/BoardPaint.h"
 #include "board/BoardRebuild.h"
 #include "board/MouseEditing.h"
 #include "files/PuzzleFile.h"
 #include "files/PuzzleLayout.h"
+#include "game/Game.h"
 #include "ui/SettingsFile.h"
 #include "words/BCheck.h"
 #include "words/WordListPanel.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Game.h"
+#include "game/Game.h"
 
 // The arrow keys move the selection through the word list; they act only while
 // a word is selected and never place, remove or show one.

@@ -5,8 +5,8 @@
 #include <functional>
 
 #include "board/Counters.h"
-#include "board/PuzzleState.h"
 #include "files/PuzzleLayout.h"
+#include "game/PuzzleState.h"
 
 class BoardPicture;
 class QLabel;

@@ -6,9 +6,9 @@
 #include <memory>
 #include <string>
 
-#include "app/Game.h"
-#include "app/Host.h"
 #include "fun/Stage.h"
+#include "game/Game.h"
+#include "game/Host.h"
 #include "platform/GameFolders.h"
 #include "platform/KeyState.h"
 #include "platform/Random.h"

@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "board/PuzzleState.h"
-#include "ui/Settings.h"
+#include "game/PuzzleState.h"
+#include "game/Settings.h"
 
 // What the board picture shows after a redraw: the grid lines and one text per
 // cell, with its top-left origin and colour, all in floating-point pixels.

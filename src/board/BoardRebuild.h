@@ -1,6 +1,6 @@
 #pragma once
 
-#include "board/PuzzleState.h"
+#include "game/PuzzleState.h"
 
 // Rebuilds Board from the placed words (later entries win a shared cell) and
 // marks the cells of every word whose label shows it.

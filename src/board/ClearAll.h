@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Game.h"
+#include "game/Game.h"
 
 // Takes every word off the board after the confirmations of the message mode.
 // The best score stays.

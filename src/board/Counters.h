@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "board/PuzzleState.h"
+#include "game/PuzzleState.h"
 
 // The captions of the three counters under the board: placed words, "NOW:"
 // (red while the board is incomplete) and "MAX:".

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Game.h"
+#include "game/Game.h"
 
 // A press on the board picture: with a word selected it places the word with
 // its first character in the pressed cell, across for the left button and

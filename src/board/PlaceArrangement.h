@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "app/Game.h"
+#include "game/Game.h"
 
 // Replaces the player's arrangement by the placed entries of `entries` (the
 // entries of a puzzle file of this puzzle, word k at k - 1), and counts and

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Game.h"
+#include "game/Game.h"
 
 // Rebuilds the board from the word list and has the window paint it, with
 // the counters.

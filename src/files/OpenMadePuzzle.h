@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/Game.h"
 #include "files/PuzzleFile.h"
+#include "game/Game.h"
 
 // What a puzzle the game made promises: the best score the game knows for
 // it, and whether no arrangement scores more.

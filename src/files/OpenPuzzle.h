@@ -3,8 +3,8 @@
 #include <optional>
 #include <string>
 
-#include "app/Game.h"
 #include "files/PuzzleFile.h"
+#include "game/Game.h"
 
 // The "開く..." command: asks for a puzzle file, reads it and lays the window
 // out for it. A file the game cannot use is refused with a message, and the

@@ -7,7 +7,7 @@
 #include <variant>
 #include <vector>
 
-#include "board/PuzzleState.h"
+#include "game/PuzzleState.h"
 #include "platform/ByteFile.h"
 
 // A puzzle file as it stands on disk, field by field. Two layouts: 60 entries

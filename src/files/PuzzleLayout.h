@@ -3,7 +3,7 @@
 #include <optional>
 #include <vector>
 
-#include "board/PuzzleState.h"
+#include "game/PuzzleState.h"
 
 // Where an opened puzzle puts the main window's parts: the word labels in
 // columns of at most 30 to the right of the board, the counters' widths, the

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Game.h"
+#include "game/Game.h"
 
 // "上書き保存...": writes the puzzle over the file it was opened from; a
 // puzzle the game made, which has no file yet, is saved as Save As saves it.

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/Game.h"
 #include "fun/Stage.h"
+#include "game/Game.h"
 
 // A click on the window background: the random background gets a new colour,
 // the night sky sends one or three copies of the icon flying across.

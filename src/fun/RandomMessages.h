@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Game.h"
+#include "game/Game.h"
 
 // One of nineteen small entertainments, drawn at random: quizzes, fortunes,
 // hints at hidden tricks, a personality test and a mock level-up.

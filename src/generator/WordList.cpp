@@ -3,7 +3,7 @@
 #include <set>
 #include <sstream>
 
-#include "board/PuzzleState.h"
+#include "game/PuzzleState.h"
 #include "platform/Cp932.h"
 #include "platform/Utf8.h"
 

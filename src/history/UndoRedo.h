@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "app/Game.h"
+#include "game/Game.h"
 
 // Runs one command of the player; when it moved words, the change becomes a
 // step of the history.

@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "app/Game.h"
 #include "files/PuzzleFile.h"
+#include "game/Game.h"
 #include "solver/Solve.h"
 
 // A search for the best arrangement of the open puzzle, as it stood when the

@@ -3,9 +3,9 @@
 #include <optional>
 #include <string>
 
-#include "app/Host.h"
+#include "game/Host.h"
+#include "game/Settings.h"
 #include "platform/Colour.h"
-#include "ui/Settings.h"
 
 // The background and board face the settings ask for; nullopt for a value the
 // game does not know (a hand-edited file), which leaves the current one.

@@ -4,7 +4,7 @@
 #include <array>
 #include <functional>
 
-#include "app/Game.h"
+#include "game/Game.h"
 
 class QButtonGroup;
 class QCheckBox;

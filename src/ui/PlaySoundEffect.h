@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Game.h"
+#include "game/Game.h"
 
 // Plays sound n if its switch is on.
 void PlaySoundEffect(Game& game, int n);

@@ -2,8 +2,8 @@
 
 #include <string>
 
+#include "game/Settings.h"
 #include "platform/ByteFile.h"
-#include "ui/Settings.h"
 
 // Data.dat: four 16-bit little-endian fields, then the twenty sound switches,
 // 48 bytes with no header. A short file reads as zeros past its end.

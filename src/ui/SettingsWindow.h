@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "app/Game.h"
+#include "game/Game.h"
 
 // The choices of the settings window take effect in the settings at once.
 void Option1_Click(Game& game, int crossStyle);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "board/PuzzleState.h"
+#include "game/PuzzleState.h"
 
 // Decides whether the board is complete and leaves 1 (incomplete) or 0 in
 // Incomplete. Complete: all letters form one group through their four

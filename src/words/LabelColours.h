@@ -1,6 +1,6 @@
 #pragma once
 
-#include "board/PuzzleState.h"
+#include "game/PuzzleState.h"
 
 // Every word's labels as the panel leaves them between the player's actions:
 // placed words white, the others black, the word selected for placing light

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Game.h"
+#include "game/Game.h"
 
 // Presses and releases on the word list panel. Label La(k) shows entry k's
 // word and La2(k) its points; both forward here with the same index.

@@ -3,9 +3,9 @@
 #include <initializer_list>
 #include <string>
 
-#include "app/Game.h"
 #include "board/BoardRebuild.h"
 #include "fakes/ScriptedHost.h"
+#include "game/Game.h"
 
 // A game on an open board with the given words, none placed, every sound on.
 struct GameWithWords {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Host.h"
+#include "game/Host.h"
 #include "platform/Utf8.h"
 
 // A window system for the logic tests: dialogs are answered from a queue and

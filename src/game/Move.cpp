@@ -1,4 +1,4 @@
-#include "history/Move.h"
+#include "game/Move.h"
 
 #include <cstdlib>
 

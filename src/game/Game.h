@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "app/Host.h"
-#include "board/PuzzleState.h"
-#include "history/MoveHistory.h"
-#include "ui/Settings.h"
+#include "game/Host.h"
+#include "game/MoveHistory.h"
+#include "game/PuzzleState.h"
+#include "game/Settings.h"
 
 // The state every handler works on, and the window system it talks to.
 struct Game {

@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "board/PuzzleState.h"
+#include "game/PuzzleState.h"
 
 // Where one word of the list lies: all that a step of play changes of an entry.
 struct WordSpot {

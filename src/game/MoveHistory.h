@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <deque>
 
-#include "history/Move.h"
+#include "game/Move.h"
 
 // The steps of play since the puzzle was opened, and how far back the player
 // has gone. A new step forgets the steps taken back before it. Past kMostBytes

@@ -1,4 +1,4 @@
-#include "history/MoveHistory.h"
+#include "game/MoveHistory.h"
 
 std::size_t MoveHistory::Bytes(const Move& move) {
   return sizeof(Move) + move.changes.capacity() * sizeof(Move::Change);
