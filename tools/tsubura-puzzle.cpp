@@ -8,6 +8,7 @@
 //                           [--level easy|normal|hard] [--seed X] [--date YYYY-MM-DD] [--daily]
 //                           -o OUT.tbr
 //   tsubura-puzzle themes
+//   tsubura-puzzle records [--data DIR] [--stats]
 //
 // A file the game would refuse ends with status 1 and the reason on stderr.
 
@@ -18,6 +19,7 @@
 
 #include "GenerateCommand.h"
 #include "PuzzleText.h"
+#include "RecordsCommand.h"
 #include "SolveCommand.h"
 #include "board/BoardRebuild.h"
 #include "platform/ShippedWords.h"
@@ -35,7 +37,8 @@ int Usage() {
                "[--size N]\n"
                "                               [--words K] [--level easy|normal|hard] [--seed X]\n"
                "                               [--date YYYY-MM-DD] [--daily] -o OUT.tbr\n"
-               "       tsubura-puzzle themes\n";
+               "       tsubura-puzzle themes\n"
+               "       tsubura-puzzle records [--data DIR] [--stats]\n";
   return 2;
 }
 
@@ -102,8 +105,13 @@ int main(int argc, char** argv) {
   if (args.size() == 2 && args[0] == "show") return Show(args[1]);
   if (args.size() == 2 && args[0] == "check") return Check(args[1]);
   if (args.size() >= 2 && args[0] == "solve") return Solve(args[1], {args.begin() + 2, args.end()});
-  const std::string words =
-      ShippedWordsFolder(std::filesystem::canonical("/proc/self/exe").parent_path().string());
+  const std::string programFolder =
+      std::filesystem::canonical("/proc/self/exe").parent_path().string();
+  if (!args.empty() && args[0] == "records") {
+    const int status = RecordsCommand(programFolder, {args.begin() + 1, args.end()});
+    return status == 2 ? Usage() : status;
+  }
+  const std::string words = ShippedWordsFolder(programFolder);
   if (!args.empty() && args[0] == "generate") {
     const int status = GenerateCommand(words, {args.begin() + 1, args.end()});
     return status == 2 ? Usage() : status;

@@ -1,27 +1,5 @@
 #include "generator/DailyPuzzle.h"
 
-#include <cstdio>
-
-std::optional<std::chrono::year_month_day> ParseDate(const std::string& text) {
-  int year = 0;
-  unsigned month = 0, day = 0;
-  char end = 0;
-  if (text.size() != 10 ||
-      std::sscanf(text.c_str(), "%4d-%2u-%2u%c", &year, &month, &day, &end) != 3)
-    return std::nullopt;
-  const std::chrono::year_month_day date{std::chrono::year(year), std::chrono::month(month),
-                                         std::chrono::day(day)};
-  if (!date.ok()) return std::nullopt;
-  return date;
-}
-
-std::string DateText(std::chrono::year_month_day date) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%04d-%02u-%02u", static_cast<int>(date.year()),
-                static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()));
-  return text;
-}
-
 std::uint64_t SeedOfDate(std::chrono::year_month_day date) {
   const auto days = std::chrono::sys_days(date).time_since_epoch().count();
   // Spread neighbouring days far apart (a 64-bit mix).

@@ -6,10 +6,7 @@
 #include <string>
 
 #include "generator/Generate.h"
-
-// "2026-12-08"; nullopt for anything that is not a real day.
-std::optional<std::chrono::year_month_day> ParseDate(const std::string& text);
-std::string DateText(std::chrono::year_month_day date);
+#include "platform/LocalDate.h"
 
 // The seed a date gives: the same day, the same seed, on every copy.
 std::uint64_t SeedOfDate(std::chrono::year_month_day date);

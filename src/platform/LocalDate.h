@@ -1,6 +1,14 @@
 #pragma once
 
 #include <chrono>
+#include <optional>
+#include <string>
 
 // Today as the player's clock and time zone say.
 std::chrono::year_month_day LocalDate();
+// Now, to the second, as the player's clock says: "2026-12-09 20:15:03".
+std::string LocalTimestamp();
+
+// "2026-12-08"; nullopt for anything that is not a real day.
+std::optional<std::chrono::year_month_day> ParseDate(const std::string& text);
+std::string DateText(std::chrono::year_month_day date);

@@ -1,0 +1,72 @@
+#include "records/RecordsKeeper.h"
+
+#include <utility>
+
+#include "records/RecordsFile.h"
+
+RecordsKeeper::RecordsKeeper(std::string folder, std::string today)
+    : thread_(
+          [this, folder = std::move(folder), today = std::move(today)] { Run(folder, today); }) {}
+
+RecordsKeeper::~RecordsKeeper() {
+  {
+    std::lock_guard lock(mutex_);
+    stopping_ = true;
+  }
+  wake_.notify_one();
+  thread_.join();
+}
+
+void RecordsKeeper::Write(std::function<void(Records&)> change) {
+  Enqueue([change = std::move(change)](Records* records) {
+    if (!records) return;
+    try {
+      change(*records);
+    } catch (const SqliteError&) {
+    }
+  });
+}
+
+void RecordsKeeper::Flush() {
+  Read<bool>([](Records&) { return true; }, true);
+}
+
+std::u16string RecordsKeeper::TakeNotice() {
+  std::lock_guard lock(mutex_);
+  return std::exchange(notice_, u"");
+}
+
+bool RecordsKeeper::Available() {
+  std::lock_guard lock(mutex_);
+  return available_;
+}
+
+void RecordsKeeper::Enqueue(Job job) {
+  {
+    std::lock_guard lock(mutex_);
+    jobs_.push_back(std::move(job));
+  }
+  wake_.notify_one();
+}
+
+void RecordsKeeper::Run(std::string folder, std::string today) {
+  OpenedRecords opened = OpenRecordsFile(folder, today);
+  std::optional<Records> records;
+  if (opened.db) records.emplace(*opened.db);
+  {
+    std::lock_guard lock(mutex_);
+    notice_ = std::move(opened.notice);
+    available_ = records.has_value();
+  }
+  // Queued work is finished before the thread ends, so that nothing the
+  // player did is dropped on the way out.
+  for (;;) {
+    std::unique_lock lock(mutex_);
+    wake_.wait(lock, [this] { return stopping_ || !jobs_.empty(); });
+    if (jobs_.empty()) return;
+    Job job = std::move(jobs_.front());
+    jobs_.pop_front();
+    lock.unlock();
+    job(records ? &*records : nullptr);
+  }
+}

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <future>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <thread>
+
+#include "records/Records.h"
+
+// Owns the records database on a thread of its own, so that no write waits
+// on the window's thread: writes are queued and done in order, each one short
+// transaction; reads wait for the writes queued before them. The file is
+// opened on that thread too, after the window is up.
+class RecordsKeeper {
+ public:
+  // `today` names a damaged file moved aside.
+  RecordsKeeper(std::string folder, std::string today);
+  ~RecordsKeeper();
+  RecordsKeeper(const RecordsKeeper&) = delete;
+  RecordsKeeper& operator=(const RecordsKeeper&) = delete;
+
+  // Queues a change. One that fails is dropped: records are never worth an
+  // error in the middle of play.
+  void Write(std::function<void(Records&)> change);
+
+  // Runs `query` after every queued change and returns its result, or
+  // `fallback` when there are no records.
+  template <typename Result>
+  Result Read(std::function<Result(Records&)> query, Result fallback) {
+    auto answer = std::make_shared<std::promise<Result>>();
+    std::future<Result> result = answer->get_future();
+    Enqueue([answer, query, fallback](Records* records) {
+      try {
+        answer->set_value(records ? query(*records) : fallback);
+      } catch (const SqliteError&) {
+        answer->set_value(fallback);
+      }
+    });
+    return result.get();
+  }
+
+  // Waits until every queued change is done.
+  void Flush();
+  // What the player should hear about the records, once: "" when nothing.
+  std::u16string TakeNotice();
+  // False once it is known that this session keeps no records.
+  bool Available();
+
+ private:
+  using Job = std::function<void(Records*)>;
+  void Enqueue(Job job);
+  void Run(std::string folder, std::string today);
+
+  std::mutex mutex_;
+  std::condition_variable wake_;
+  std::deque<Job> jobs_;
+  bool stopping_ = false;
+  std::u16string notice_;
+  bool available_ = true;
+  std::thread thread_;
+};

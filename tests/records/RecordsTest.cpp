@@ -1,0 +1,197 @@
+// The player's records on the real store: SQLite in a temporary folder,
+// children killed in the middle of writing, two writers at once, damaged files.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+#include "fakes/TempFolder.h"
+#include "files/PuzzleFiles.h"
+#include "platform/ByteFile.h"
+#include "records/Fingerprint.h"
+#include "records/Records.h"
+#include "records/RecordsFile.h"
+#include "records/RecordsKeeper.h"
+#include "records/Statistics.h"
+
+namespace {
+
+PuzzleRecord Known(const std::string& fingerprint, const std::string& name = "p") {
+  PuzzleRecord r;
+  r.fingerprint = fingerprint;
+  r.name = name;
+  r.size = 10;
+  r.words = 5;
+  r.leftBoard = {1, 2, 3};
+  return r;
+}
+
+std::unique_ptr<Sqlite> Open(const TempFolder& folder) {
+  OpenedRecords opened = OpenRecordsFile(folder.Path(), "2026-12-09");
+  EXPECT_EQ(opened.notice, u"");
+  return std::move(opened.db);
+}
+
+// Runs `work` in a child process and returns its pid.
+template <typename Work>
+pid_t Child(Work work) {
+  const pid_t pid = fork();
+  if (pid == 0) {
+    work();
+    _exit(0);
+  }
+  return pid;
+}
+
+TEST(Fingerprint, NamesTheContentNotThePlacementTheLayoutOrTheOrder) {
+  const PuzzleFile puzzle = TestPuzzle(5);
+  const std::string id = Fingerprint(puzzle);
+  EXPECT_EQ(Fingerprint(TestPuzzle(5, false)), id) << "re-saved in the 60-entry layout";
+  EXPECT_EQ(Fingerprint(TestPuzzle(5, true, 3)), id) << "with words placed";
+  PuzzleFile reordered = puzzle;
+  std::swap(reordered.Entries[0], reordered.Entries[4]);
+  EXPECT_EQ(Fingerprint(reordered), id);
+
+  PuzzleFile word = puzzle, points = puzzle;
+  word.Entries[2].Text += u"あ";
+  points.Entries[2].Points += 1;
+  for (const PuzzleFile& other : {word, points, TestPuzzle(5, true, 0, 11), TestPuzzle(4)})
+    EXPECT_NE(Fingerprint(other), id);
+}
+
+TEST(Records, WhatIsWrittenIsReadBackAndBestsOnlyRise) {
+  TempFolder folder;
+  auto db = Open(folder);
+  Records records(*db);
+  PuzzleRecord known = Known("a", "はじめて");
+  known.target = 280;
+  known.level = "hard";
+  records.Remember(known);
+  records.Played("a", "2026-12-09 10:00:00");
+  records.RecordBest("a", 250, {9}, "2026-12-09 10:05:00");
+  records.RecordBest("a", 200, {8}, "2026-12-09 10:06:00");
+  records.Remember(Known("b"));
+  records.Played("b", "2026-12-09 11:00:00");
+  known.name = "other name";
+  known.target = 270;
+  known.level = "";
+  records.Remember(known);
+
+  const PuzzleRecord a = *records.Find("a");
+  EXPECT_EQ(a.name, "はじめて") << "a puzzle keeps its first name";
+  EXPECT_EQ(a.level, "hard");
+  EXPECT_EQ(a.target, 280) << "a target never falls";
+  EXPECT_EQ(a.best, 250);
+  EXPECT_EQ(a.bestBoard, (Bytes{9}));
+  EXPECT_EQ(a.leftBoard, (Bytes{9})) << "the best board is the board as left";
+  EXPECT_EQ(a.firstPlayed, "2026-12-09 10:00:00");
+
+  records.RecordBest("a", 300, {7}, "2026-12-09 12:00:00");
+  EXPECT_EQ(records.Find("a")->target, 300) << "a best past the target raises it";
+  const auto list = records.List();
+  ASSERT_EQ(list.size(), 2u);
+  EXPECT_EQ(list[0].fingerprint, "a") << "most recently played first";
+  EXPECT_FALSE(records.Find("c"));
+}
+
+TEST(Records, AKilledWriterLosesNoCommittedBest) {
+  TempFolder folder;
+  Open(folder).reset();
+  int pipe_[2];
+  ASSERT_EQ(pipe(pipe_), 0);
+  const pid_t writer = Child([&] {
+    close(pipe_[0]);
+    auto db = Open(folder);
+    Records records(*db);
+    records.Remember(Known("a"));
+    for (long long score = 1;; ++score) {
+      records.RecordBest("a", score, Bytes(2000, static_cast<std::uint8_t>(score)), "now");
+      if (write(pipe_[1], &score, sizeof score) != sizeof score) _exit(1);
+    }
+  });
+  close(pipe_[1]);
+  long long committed = 0;
+  while (committed < 300 && read(pipe_[0], &committed, sizeof committed) == sizeof committed) {
+  }
+  kill(writer, SIGKILL);
+  waitpid(writer, nullptr, 0);
+  for (long long more; read(pipe_[0], &more, sizeof more) == sizeof more;) committed = more;
+  close(pipe_[0]);
+
+  auto db = Open(folder);
+  Statement check = db->Prepare("PRAGMA integrity_check");
+  ASSERT_TRUE(check.Step());
+  EXPECT_EQ(check.Text(0), "ok");
+  EXPECT_GE(Records(*db).Find("a")->best.value_or(0), committed);
+}
+
+TEST(Records, TwoGamesWritingAtOnceBothKeepEverything) {
+  TempFolder folder;
+  Open(folder).reset();
+  std::vector<pid_t> writers;
+  for (int game = 0; game < 2; ++game) {
+    writers.push_back(Child([&folder, game] {
+      RecordsKeeper keeper(folder.Path(), "2026-12-09");
+      keeper.Write([](Records& r) { r.Remember(Known("shared")); });
+      for (int i = 0; i < 100; ++i) {
+        keeper.Write([game, i](Records& r) {
+          r.Remember(Known(std::to_string(game) + "-" + std::to_string(i)));
+          r.RecordBest("shared", 2 * i + game, {}, "now");
+        });
+      }
+    }));
+  }
+  for (pid_t writer : writers) {
+    int status = 0;
+    waitpid(writer, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  }
+  auto db = Open(folder);
+  Records records(*db);
+  EXPECT_EQ(records.List().size(), 201u);
+  EXPECT_EQ(records.Find("shared")->best, 199);
+}
+
+TEST(Records, ADamagedOrNewerFileIsMovedAsideUnchangedAndANewOneBegun) {
+  TempFolder folder;
+  const std::string file = folder.Path(kRecordsFileName);
+  const Bytes garbage(5000, 0x5A);
+  ASSERT_TRUE(ReplaceFile(file, garbage));
+  OpenedRecords opened = OpenRecordsFile(folder.Path(), "2026-12-09");
+  ASSERT_TRUE(opened.db);
+  EXPECT_NE(opened.notice.find(u"Records-2026-12-09.db"), std::u16string::npos);
+  EXPECT_EQ(ReadBytes(folder.Path("Records-2026-12-09.db")), garbage);
+  Records(*opened.db).Remember(Known("a"));
+  opened.db.reset();
+
+  {
+    Sqlite newer(file);
+    newer.Execute("PRAGMA user_version = 99");
+  }
+  const Bytes before = *ReadBytes(file);
+  opened = OpenRecordsFile(folder.Path(), "2026-12-09");
+  EXPECT_EQ(ReadBytes(folder.Path("Records-2026-12-09-2.db")), before);
+  EXPECT_FALSE(Records(*opened.db).Find("a")) << "a new, empty database";
+}
+
+TEST(Statistics, StreaksRunAcrossMonthAndYearEndsAndEndOnAMissedDay) {
+  auto day = [](const char* date, bool reached) { return DailyRecord{date, "f", 10, reached}; };
+  const std::vector<DailyRecord> days{
+      day("2026-02-27", true), day("2026-02-28", true), day("2026-03-01", true),
+      day("2026-03-02", true), day("2026-03-04", true), day("2026-12-30", true),
+      day("2026-12-31", true), day("2027-01-01", true), day("2027-01-02", false)};
+  using namespace std::chrono;
+  const DailyStatistics open = CountDays(days, 2027y / January / 2d);
+  EXPECT_EQ(open.played, 9);
+  EXPECT_EQ(open.reached, 8);
+  EXPECT_EQ(open.longest, 4) << "February into March";
+  EXPECT_EQ(open.streak, 3) << "today, still open, does not end it";
+  EXPECT_EQ(CountDays(days, 2027y / January / 3d).streak, 0) << "a missed day ends it";
+  EXPECT_EQ(CountDays(days, 2027y / January / 1d).streak, 3) << "today reached counts";
+}
+
+}  // namespace
