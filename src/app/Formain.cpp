@@ -47,6 +47,7 @@ Formain::Formain(const QIcon& icon) {
   BuildPuzzleMenu();
   BuildBoardControls();
   BuildWordLabels();
+  BuildTargetLine();
   for (std::size_t i = 0; i < PicGra.size(); ++i) {
     auto* sprite = new QLabel(client_);
     sprite->setObjectName(QStringLiteral("PicGra_%1").arg(i));
@@ -112,6 +113,8 @@ void Formain::BuildPuzzleMenu() {
   puzzle->setObjectName(QStringLiteral("パズル"));
   AddMenuItem(puzzle, QStringLiteral("新しいパズル"), QStringLiteral("新しいパズル..."));
   AddMenuItem(puzzle, QStringLiteral("今日のパズル"), QStringLiteral("今日のパズル"));
+  AddMenuItem(puzzle, QStringLiteral("パズルを選ぶ"), QStringLiteral("パズルを選ぶ..."));
+  AddMenuItem(puzzle, QStringLiteral("記録"), QStringLiteral("記録..."));
   AddMenuItem(puzzle, QStringLiteral("区分線5"), QStringLiteral("-"));
   QAction* undo = AddMenuItem(puzzle, QStringLiteral("元に戻す"), QStringLiteral("元に戻す"));
   undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
@@ -181,6 +184,31 @@ void Formain::BuildWordLabels() {
     La2[k]->setObjectName(QStringLiteral("La2_%1").arg(k));
     La2[k]->setGeometry(432, 8, 65, WordLabel::kHeight);
   }
+}
+
+void Formain::BuildTargetLine() {
+  TargetLine = new QLabel(client_);
+  TargetLine->setObjectName(QStringLiteral("TargetLine"));
+  TargetLine->move(8, 492);
+  TargetLine->setFont(FontAtPoints(kProportionalGothic, 12));
+  TargetLine->setContentsMargins(4, 0, 4, 0);
+  SetBackgroundColour(TargetLine, 0xFFFFFF);
+  SetTextColour(TargetLine, 0x000000);
+  TargetLine->hide();
+}
+
+void Formain::ShowTargetLine(const QString& text) {
+  if (text.isEmpty()) {
+    TargetLine->hide();
+    return;
+  }
+  TargetLine->setText(text);
+  TargetLine->resize(TargetLine->sizeHint().width(), 20);
+  TargetLine->show();
+  // The central widget follows the window's size only at the next layout.
+  const int clientHeight = height() - menuBar()->height();
+  const int missing = TargetLine->geometry().bottom() + 5 - clientHeight;
+  if (missing > 0) resize(width(), height() + missing);
 }
 
 void Formain::SetOuterSizeTwips(int width, int height) {

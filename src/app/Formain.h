@@ -37,6 +37,10 @@ class Formain : public QMainWindow {
   void EnablePuzzleCommands(bool enabled);
   // Undo and redo, each while there is a step to take back or again.
   void EnableUndoRedo(bool canUndo, bool canRedo);
+  // The line under the board with the puzzle's target and the player's best;
+  // hidden when `text` is empty. The window grows to fit it when needed and
+  // nothing else moves.
+  void ShowTargetLine(const QString& text);
   // A menu item or submenu by its object name ("上書き保存する", "移動", …).
   QAction* MenuItem(const QString& name) const;
   // Checks the zoom's item ("100%", "150%", …) in the "表示" menu.
@@ -51,6 +55,7 @@ class Formain : public QMainWindow {
   QPushButton* Coc;
   std::array<QLabel*, 3> PicGra;
   QLineEdit* Text1;
+  QLabel* TargetLine;
   std::array<WordLabel*, kMaxWords + 1> La{};   // elements 1 … 90
   std::array<WordLabel*, kMaxWords + 1> La2{};  // elements 1 … 90
 
@@ -72,6 +77,7 @@ class Formain : public QMainWindow {
   void BuildPuzzleMenu();
   void BuildBoardControls();
   void BuildWordLabels();
+  void BuildTargetLine();
 
   // Adds a command, or a separator for the caption "-", named `name`.
   QAction* AddMenuItem(QMenu* menu, const QString& name, const QString& caption);

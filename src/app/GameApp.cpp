@@ -15,6 +15,7 @@
 #include "app/ConfirmQuit.h"
 #include "app/EventPump.h"
 #include "app/Formain.h"
+#include "app/PlayerRecords.h"
 #include "board/BoardPaint.h"
 #include "board/BoardPicture.h"
 #include "board/BoardRebuild.h"
@@ -33,6 +34,7 @@
 #include "platform/OpenFileDialog.h"
 #include "platform/QtText.h"
 #include "platform/ScreenScale.h"
+#include "platform/Utf8.h"
 #include "search/SearchWindow.h"
 #include "ui/Appearance.h"
 #include "ui/Formain2.h"
@@ -82,6 +84,9 @@ void GameApp::StartUp() {
   window_->show();
   ApplyAppearance();
   sounds_.LoadSoundClips(folders_.data);
+  records_ = std::make_unique<PlayerRecords>(
+      game_, *window_, keys_, icon_, folders_,
+      [this](std::chrono::year_month_day day) { OpenDailyPuzzle(day); });
 }
 
 void GameApp::OpenAtStart(const QString& path) {
@@ -175,20 +180,32 @@ void GameApp::OpenSearch() {
   search_->activateWindow();
 }
 
-void GameApp::MakePuzzle(bool daily) {
+void GameApp::OpenDailyPuzzle(std::chrono::year_month_day day) {
+  if (!records_->OpenKeptDaily(day)) MakePuzzle(true, day);
+}
+
+void GameApp::MakePuzzle(bool daily, std::chrono::year_month_day day) {
   auto themes = LoadThemes(folders_.words);
   auto* loaded = std::get_if<std::vector<Theme>>(&themes);
   if (!loaded || loaded->empty()) {
     ShowMessage(u"言葉のリストが見つかりません。", u"ツブラ", 1, u"Ok", u"", u"");
     return;
   }
-  NewPuzzleWindow window(
-      window_.get(), icon_, daily ? NewPuzzleWindow::Kind::Daily : NewPuzzleWindow::Kind::Chosen,
-      std::move(*loaded), static_cast<std::uint64_t>(Milliseconds()), LocalDate());
+  NewPuzzleWindow window(window_.get(), icon_,
+                         daily ? NewPuzzleWindow::Kind::Daily : NewPuzzleWindow::Kind::Chosen,
+                         std::move(*loaded), static_cast<std::uint64_t>(Milliseconds()), day);
   if (window.exec() != QDialog::Accepted || !window.Made()) return;
   const ThemedPuzzle& made = *window.Made();
+  PuzzleRecord origin;
+  origin.name = Utf16ToUtf8(made.heading);
+  origin.level = LevelId(made.made.level);
+  origin.target = made.made.measure.best;
+  origin.proven = made.made.optimal;
+  if (daily) origin.daily = DateText(day);
+  records_->ExpectOpening(origin);
   OpenMadePuzzle(game_, made.made.file, made.name, made.heading,
                  {made.made.measure.best, made.made.optimal});
+  records_->ForgetOpening();
 }
 
 void GameApp::RunMenuCommand(const QString& name) {
@@ -205,8 +222,10 @@ void GameApp::RunMenuCommand(const QString& name) {
       {QStringLiteral("ヘルプ"), [this] { OpenHelp(); }},
       {QStringLiteral("バージョン"),
        [this] { ShowMessage(VersionInfo(), u"ツブラ", 1, u"Ok", u"", u""); }},
-      {QStringLiteral("新しいパズル"), [this] { MakePuzzle(false); }},
-      {QStringLiteral("今日のパズル"), [this] { MakePuzzle(true); }},
+      {QStringLiteral("新しいパズル"), [this] { MakePuzzle(false, LocalDate()); }},
+      {QStringLiteral("今日のパズル"), [this] { OpenDailyPuzzle(LocalDate()); }},
+      {QStringLiteral("パズルを選ぶ"), [this] { records_->OpenChooser(); }},
+      {QStringLiteral("記録"), [this] { records_->OpenRecordsWindow(); }},
       {QStringLiteral("元に戻す"), [this] { Undo(game_); }},
       {QStringLiteral("やり直し"), [this] { Redo(game_); }},
       {QStringLiteral("最高点を探す"), [this] { OpenSearch(); }},
@@ -242,6 +261,7 @@ void GameApp::RunPass() {
     if (keys_.Read(key)) RunArrowKeyCommand(game_, command);
   }
   Redraw();
+  records_->AfterPass();
 }
 
 void GameApp::ApplyAppearance() {
@@ -298,6 +318,7 @@ void GameApp::ShowOpenedPuzzle(const PuzzleLayout& layout) {
   // A search of the puzzle that was open would place words of another list.
   delete search_.data();
   window_->ShowPuzzleLayout(layout, game_.Puzzle);
+  if (records_) records_->PuzzleOpened();
 }
 
 void GameApp::SetText1(std::u16string_view text) {
@@ -309,6 +330,8 @@ double GameApp::NextRandom() {
 }
 
 void GameApp::Terminate() {
+  // The records are the one thing written on the way out: the board as left.
+  records_->Finish();
   std::_Exit(0);
 }
 

@@ -3,6 +3,7 @@
 #include <QIcon>
 #include <QPointer>
 #include <QString>
+#include <chrono>
 #include <memory>
 #include <string>
 
@@ -16,6 +17,7 @@
 
 class Formain;
 class HelpWindow;
+class PlayerRecords;
 class SearchWindow;
 
 // The running program: it owns the game state, the main window, the sounds
@@ -72,9 +74,11 @@ class GameApp : public Host, public Stage {
   // The help window and the search window, one of each at a time.
   void OpenHelp();
   void OpenSearch();
-  // A puzzle made from the shipped themes, as the player chooses it or as
-  // today's; it opens as a file does, then its target is told.
-  void MakePuzzle(bool daily);
+  // A puzzle made from the shipped themes, as the player chooses it or as a
+  // day's puzzle; it opens as a file does, then its target is told.
+  void MakePuzzle(bool daily, std::chrono::year_month_day day);
+  // The puzzle of a day: as the player left it when it was made before.
+  void OpenDailyPuzzle(std::chrono::year_month_day day);
   // Stores the zoom of the "表示" menu for the next start, and says so.
   void ChooseZoom(int percent);
 
@@ -86,6 +90,7 @@ class GameApp : public Host, public Stage {
   KeyState keys_;
   QIcon icon_;
   std::unique_ptr<Formain> window_;
+  std::unique_ptr<PlayerRecords> records_;
   QPointer<HelpWindow> help_;
   QPointer<SearchWindow> search_;
 };

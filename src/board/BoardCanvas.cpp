@@ -71,3 +71,10 @@ const QImage& BoardCanvas::Paint(const BoardPaint& paint, QSize size, qreal rati
   }
   return image_;
 }
+
+QImage PaintWholeBoard(PuzzleState& puzzle, int cellPixels, qreal ratio) {
+  const int side = cellPixels * puzzle.BoardSize + 1;
+  BoardCanvas canvas;
+  canvas.SetFont(FaceByName(QStringLiteral("ＭＳ ゴシック")), cellPixels * 17 / 24);
+  return canvas.Paint(PaintBoard(puzzle, SettingsRecord{}, side, side), QSize(side, side), ratio);
+}

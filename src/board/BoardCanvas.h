@@ -32,3 +32,8 @@ class BoardCanvas {
   qreal ratio_ = 1;
   std::unordered_map<char16_t, QStaticText> glyphs_;
 };
+
+// A whole board drawn by the game's painter at `cellPixels` a cell, its
+// characters in the game's gothic face, as the help and the puzzle chooser
+// show one away from the main window. RebuildBoard must have run.
+QImage PaintWholeBoard(PuzzleState& puzzle, int cellPixels, qreal ratio);

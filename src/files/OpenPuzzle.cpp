@@ -11,14 +11,6 @@ namespace {
 
 constexpr std::u16string_view kTitle = u"ツブラ";
 
-// The two nagging questions; true when the player still wants to open a file.
-bool PlayerInsists(Game& game) {
-  if (game.Settings.MessageMode != kMessageNagging) return true;
-  Host& host = game.host;
-  if (host.ShowMessage(u"ファイル開くの？", kTitle, 2, u"はい", u"いいえ", u"") == 1) return false;
-  return host.ShowMessage(u"ここはやめとこうよ", kTitle, 2, u"はい", u"いや", u"") == 1;
-}
-
 std::optional<PuzzleFile> ReadUsableFile(const std::string& path) {
   auto bytes = ReadBytes(path);
   if (!bytes) return std::nullopt;
@@ -35,8 +27,15 @@ std::string BaseName(const std::string& path) {
   return title.substr(0, title.find('.'));
 }
 
+bool PlayerStillWantsToOpen(Game& game) {
+  if (game.Settings.MessageMode != kMessageNagging) return true;
+  Host& host = game.host;
+  if (host.ShowMessage(u"ファイル開くの？", kTitle, 2, u"はい", u"いいえ", u"") == 1) return false;
+  return host.ShowMessage(u"ここはやめとこうよ", kTitle, 2, u"はい", u"いや", u"") == 1;
+}
+
 void OpenPuzzle(Game& game) {
-  if (!PlayerInsists(game)) return;
+  if (!PlayerStillWantsToOpen(game)) return;
   OpenChosenPuzzle(game, game.host.AskOpenFile());
 }
 

@@ -11,6 +11,10 @@
 // open puzzle stays as it was.
 void OpenPuzzle(Game& game);
 
+// The questions opening asks first (in message mode しつこい); true when the
+// player still wants to open a puzzle.
+bool PlayerStillWantsToOpen(Game& game);
+
 // What follows the open-file dialog: reads the chosen file and lays the window
 // out for it, or notes the cancel when there is no file (nullopt).
 void OpenChosenPuzzle(Game& game, const std::optional<std::string>& path);

@@ -4,13 +4,11 @@
 #include <algorithm>
 
 #include "board/BoardCanvas.h"
-#include "board/BoardPaint.h"
 #include "board/BoardRebuild.h"
 
 namespace {
 
 constexpr int kCellPixels = 24;
-constexpr int kTextPixels = 17;
 
 void AddWord(PuzzleState& puzzle, const QStringList& fields) {
   if (fields.size() != 4 || puzzle.WordCount >= kMaxWords) return;
@@ -34,8 +32,5 @@ QImage DrawExampleBoard(const QString& description, qreal ratio) {
   puzzle.BoardSize = static_cast<std::int16_t>(std::clamp(parts[0].toInt(), 1, kMaxBoardSize));
   for (qsizetype i = 1; i < parts.size(); ++i) AddWord(puzzle, parts[i].split(u','));
   RebuildBoard(puzzle);
-  const int side = kCellPixels * puzzle.BoardSize + 1;
-  BoardCanvas canvas;
-  canvas.SetFont(FaceByName(QStringLiteral("ＭＳ ゴシック")), kTextPixels);
-  return canvas.Paint(PaintBoard(puzzle, SettingsRecord{}, side, side), QSize(side, side), ratio);
+  return PaintWholeBoard(puzzle, kCellPixels, ratio);
 }

@@ -36,7 +36,8 @@ GameFolders ChooseGameFolders(const QString& appDir) {
   const bool installed = !QFileInfo::exists(beside) && shared.exists(QStringLiteral("Data"));
   const std::string words = ShippedWordsFolder(appDir.toStdString());
   if (!installed && FolderIsWritable(beside.toStdString())) {
-    return {beside.toStdString(), appDir.toStdString(), appDir.toStdString(), words};
+    return {beside.toStdString(), appDir.toStdString(), appDir.toStdString(), words,
+            appDir.toStdString()};
   }
 
   const QDir own(PerUserFolder());
@@ -46,9 +47,10 @@ GameFolders ChooseGameFolders(const QString& appDir) {
   CopyMissing(installed ? QDir(shared.filePath(QStringLiteral("Data"))) : QDir(beside), ownData,
               SoundFileNames());
   GameFolders folders{ownData.path().toStdString(), appDir.toStdString(), appDir.toStdString(),
-                      words};
+                      words, appDir.toStdString()};
   if (installed) {
     const QDir samples(shared.filePath(QStringLiteral("puzzles")));
+    folders.shipped = samples.path().toStdString();
     if (firstStart) {
       CopyMissing(samples, own,
                   samples.entryList({QStringLiteral("*.tbr")}, QDir::Files, QDir::Name));

@@ -10,6 +10,7 @@ struct GameFolders {
   std::string puzzles;  // where the open-file dialog starts
   std::string saves;    // where Save As writes
   std::string words;    // the shipped word lists the game makes puzzles from
+  std::string shipped;  // the samples and the pack as shipped, with their targets
 };
 
 // Run from its build folder, the game keeps its Data folder (created when

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <algorithm>
 
 namespace {
 
@@ -33,6 +34,10 @@ bool KeyState::Read(Key key) {
   const bool counts = down_[key] || wentDown_[key];
   wentDown_[key] = false;
   return counts;
+}
+
+bool KeyState::AnyDown() const {
+  return std::find(down_.begin(), down_.end(), true) != down_.end();
 }
 
 bool KeyState::eventFilter(QObject* watched, QEvent* event) {

@@ -13,6 +13,8 @@ class KeyState : public QObject {
 
   explicit KeyState(QObject* parent = nullptr);
   bool Read(Key key);
+  // Whether any of the keys is held down now; reads nothing.
+  bool AnyDown() const;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -6,7 +6,7 @@
 
 // Today as the player's clock and time zone say.
 std::chrono::year_month_day LocalDate();
-// Now, to the second, as the player's clock says: "2026-12-09 20:15:03".
+// Now as the player's clock says, to the millisecond: "2026-12-09 20:15:03.042".
 std::string LocalTimestamp();
 
 // "2026-12-08"; nullopt for anything that is not a real day.

@@ -17,11 +17,12 @@ struct PuzzleRecord {
   std::string level;                // "easy", "normal", "hard"; "" when unknown
   std::optional<long long> target;  // the best score known for it
   bool proven = false;              // no arrangement scores more than the target
-  std::string firstPlayed;          // "2026-12-09 20:15:00", local; "" when never played
+  std::string firstPlayed;          // "2026-12-09 20:15:03.042", local; "" when never played
   std::string lastPlayed;
   std::optional<long long> best;  // the player's best complete score
   std::vector<std::uint8_t> bestBoard;
   std::vector<std::uint8_t> leftBoard;  // the puzzle as the player last left it
+  bool hasBoard = false;                // the records hold a board of it
   int reached = 0;                      // how often the target was reached
   bool shipped = false;                 // a sample or a puzzle of the pack
   std::string daily;                    // the day of a puzzle of the day, "2026-12-09"

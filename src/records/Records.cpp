@@ -4,7 +4,7 @@ namespace {
 
 constexpr const char* kSummaryColumns =
     "fingerprint, name, path, size, words, level, target, proven, first_played, last_played, "
-    "best, reached, shipped, daily";
+    "best, reached, shipped, daily, length(left_board) > 0";
 
 PuzzleRecord SummaryOf(const Statement& row) {
   PuzzleRecord r;
@@ -22,6 +22,7 @@ PuzzleRecord SummaryOf(const Statement& row) {
   r.reached = static_cast<int>(row.Integer(11));
   r.shipped = row.Integer(12) != 0;
   r.daily = row.Text(13);
+  r.hasBoard = row.Integer(14) != 0;
   return r;
 }
 
@@ -37,8 +38,8 @@ std::optional<PuzzleRecord> Records::Find(const std::string& fingerprint) {
   row.Bind(fingerprint);
   if (!row.Step()) return std::nullopt;
   PuzzleRecord r = SummaryOf(row);
-  r.bestBoard = row.Blob(14);
-  r.leftBoard = row.Blob(15);
+  r.bestBoard = row.Blob(15);
+  r.leftBoard = row.Blob(16);
   return r;
 }
 

@@ -5,10 +5,10 @@
 #include "records/RecordsFile.h"
 
 RecordsKeeper::RecordsKeeper(std::string folder, std::string today)
-    : thread_(
-          [this, folder = std::move(folder), today = std::move(today)] { Run(folder, today); }) {}
+    : folder_(std::move(folder)), today_(std::move(today)) {}
 
 RecordsKeeper::~RecordsKeeper() {
+  if (!Started()) return;
   {
     std::lock_guard lock(mutex_);
     stopping_ = true;
@@ -28,7 +28,7 @@ void RecordsKeeper::Write(std::function<void(Records&)> change) {
 }
 
 void RecordsKeeper::Flush() {
-  Read<bool>([](Records&) { return true; }, true);
+  if (Started()) Read<bool>([](Records&) { return true; }, true);
 }
 
 std::u16string RecordsKeeper::TakeNotice() {
@@ -36,12 +36,8 @@ std::u16string RecordsKeeper::TakeNotice() {
   return std::exchange(notice_, u"");
 }
 
-bool RecordsKeeper::Available() {
-  std::lock_guard lock(mutex_);
-  return available_;
-}
-
 void RecordsKeeper::Enqueue(Job job) {
+  if (!Started()) thread_ = std::thread([this] { Run(folder_, today_); });
   {
     std::lock_guard lock(mutex_);
     jobs_.push_back(std::move(job));
@@ -56,7 +52,6 @@ void RecordsKeeper::Run(std::string folder, std::string today) {
   {
     std::lock_guard lock(mutex_);
     notice_ = std::move(opened.notice);
-    available_ = records.has_value();
   }
   // Queued work is finished before the thread ends, so that nothing the
   // player did is dropped on the way out.

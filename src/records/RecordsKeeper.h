@@ -14,8 +14,9 @@
 
 // Owns the records database on a thread of its own, so that no write waits
 // on the window's thread: writes are queued and done in order, each one short
-// transaction; reads wait for the writes queued before them. The file is
-// opened on that thread too, after the window is up.
+// transaction; reads wait for the writes queued before them. The thread
+// starts, and opens the file, with the first change or question: a game that
+// never needs its records never touches them.
 class RecordsKeeper {
  public:
   // `today` names a damaged file moved aside.
@@ -46,21 +47,20 @@ class RecordsKeeper {
 
   // Waits until every queued change is done.
   void Flush();
+  bool Started() const { return thread_.joinable(); }
   // What the player should hear about the records, once: "" when nothing.
   std::u16string TakeNotice();
-  // False once it is known that this session keeps no records.
-  bool Available();
 
  private:
   using Job = std::function<void(Records*)>;
   void Enqueue(Job job);
   void Run(std::string folder, std::string today);
 
+  const std::string folder_, today_;
   std::mutex mutex_;
   std::condition_variable wake_;
   std::deque<Job> jobs_;
   bool stopping_ = false;
   std::u16string notice_;
-  bool available_ = true;
   std::thread thread_;
 };

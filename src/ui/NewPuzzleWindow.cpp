@@ -8,6 +8,7 @@
 #include <QRadioButton>
 
 #include "platform/Fonts.h"
+#include "platform/LocalDate.h"
 
 namespace {
 
@@ -37,7 +38,10 @@ NewPuzzleWindow::NewPuzzleWindow(QWidget* owner, const QIcon& icon, Kind kind,
     : QDialog(owner), themes_(std::move(themes)), seed_(seed), today_(today) {
   const bool daily = kind == Kind::Daily;
   setObjectName(QStringLiteral("NewPuzzleWindow"));
-  setWindowTitle(daily ? QStringLiteral("今日のパズル") : QStringLiteral("新しいパズル"));
+  const bool past = today != LocalDate();
+  setWindowTitle(!daily ? QStringLiteral("新しいパズル")
+                 : past ? QString::fromStdString(DateText(today) + "のパズル")
+                        : QStringLiteral("今日のパズル"));
   setWindowIcon(icon);
   setFixedSize(320, daily ? 72 : 212);
 

@@ -69,8 +69,8 @@ TEST_F(FirstStart, MenuBarHasEveryCaptionInOrder) {
   QStringList puzzle;
   for (QAction* a : top[3]->menu()->actions()) puzzle << (a->isSeparator() ? "-" : a->text());
   EXPECT_EQ(top[3]->text(), QStringLiteral("パズル"));
-  EXPECT_EQ(puzzle, QStringList({"新しいパズル...", "今日のパズル", "-", "元に戻す", "やり直し",
-                                 "-", "最高点を探す..."}));
+  EXPECT_EQ(puzzle, QStringList({"新しいパズル...", "今日のパズル", "パズルを選ぶ...", "記録...",
+                                 "-", "元に戻す", "やり直し", "-", "最高点を探す..."}));
 }
 
 TEST_F(FirstStart, ControlsStandAtTheirPlaces) {

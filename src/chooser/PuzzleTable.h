@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QSortFilterProxyModel>
+#include <vector>
+
+#include "records/PuzzleRecord.h"
+
+// The puzzles of the records as the chooser lists them, one row each, in the
+// order given (most recently played first). Each column sorts by its value
+// (Qt::UserRole), not by its text.
+class PuzzleTable : public QAbstractTableModel {
+ public:
+  enum Column { Name, Size, Words, Level, Target, Best, Stars, LastPlayed, kColumnCount };
+
+  explicit PuzzleTable(std::vector<PuzzleRecord> puzzles, QObject* parent = nullptr);
+
+  const PuzzleRecord& Puzzle(int row) const { return puzzles_[static_cast<std::size_t>(row)]; }
+  // Why a row cannot be opened: "" when it can.
+  const QString& WhyNot(int row) const { return whyNot_[static_cast<std::size_t>(row)]; }
+
+  int rowCount(const QModelIndex& parent = {}) const override;
+  int columnCount(const QModelIndex& parent = {}) const override;
+  QVariant data(const QModelIndex& index, int role) const override;
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+ private:
+  QVariant Text(const PuzzleRecord& puzzle, int column) const;
+  QVariant SortKey(const PuzzleRecord& puzzle, int column) const;
+
+  std::vector<PuzzleRecord> puzzles_;
+  std::vector<QString> whyNot_;
+};
+
+// Rows whose name or level holds the filter text, and only those not yet
+// cleared when asked.
+class PuzzleFilter : public QSortFilterProxyModel {
+ public:
+  using QSortFilterProxyModel::QSortFilterProxyModel;
+  void SetText(const QString& text);
+  void SetOnlyNotCleared(bool only);
+
+ protected:
+  bool filterAcceptsRow(int row, const QModelIndex& parent) const override;
+
+ private:
+  QString text_;
+  bool onlyNotCleared_ = false;
+};

@@ -1,0 +1,104 @@
+// The records in play, through the real window: the target line follows the
+// play, and reaching or beating the target is told once.
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <fstream>
+
+#include "board/BoardPicture.h"
+#include "files/PuzzleFiles.h"
+#include "widgets/GameFixture.h"
+#include "words/WordLabel.h"
+
+namespace {
+
+// ねこ and こま on a 5-cell board, shipped with a target of `target`.
+class Targets : public GameFixture {
+ protected:
+  void Ship(int target, const char* proven) {
+    QDir().mkpath(AppDir());
+    PuzzleFile file = TestPuzzle(0, true, 0, 5);
+    for (std::u16string w : {u"ねこ", u"こま"})
+      file.Entries[static_cast<std::size_t>(file.WordCount++)] = {w, 20};
+    file.MaxWordLength = 2;
+    WriteTestPuzzle((AppDir() + "/tiny.tbr").toStdString(), file);
+    std::ofstream((AppDir() + "/targets.txt").toStdString())
+        << "tiny.tbr\tちいさい\t-\t" << target << "\t" << proven << "\n";
+    GameFixture::SetUp();
+  }
+  void Open(std::deque<int> answers = {}) {
+    DialogAnswerer answerer(std::move(answers), {AppDir() + "/tiny.tbr"});
+    Window().MenuItem(QStringLiteral("ファイルを開く"))->trigger();
+    app->RunPass();
+  }
+  // Places word k from cell (x, y), across or down, and lets a pass run.
+  std::vector<QString> Place(int k, int x, int y, Qt::MouseButton button) {
+    DialogAnswerer answerer;
+    QTest::mouseClick(Window().La[k], Qt::LeftButton);
+    QTest::mouseClick(Window().Pimain, button, {}, QPoint(x * 50 + 25, y * 50 + 25));
+    app->RunPass();
+    return answerer.messages;
+  }
+  std::vector<QString> Key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+    DialogAnswerer answerer;
+    Window().activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&Window()));
+    QTest::keyClick(Window().windowHandle(), key, modifiers);
+    app->RunPass();
+    return answerer.messages;
+  }
+  QString Line() {
+    return Window().TargetLine->isHidden() ? QString() : Window().TargetLine->text();
+  }
+};
+
+TEST_F(Targets, TheLineFollowsThePlayAndEachNewBestIsToldOnce) {
+  Ship(20, "known");
+  EXPECT_EQ(Line(), QString()) << "no puzzle open";
+  Open();
+  EXPECT_EQ(Line(), QStringLiteral("目標 20点"));
+  const QRect line = Window().TargetLine->geometry();
+  EXPECT_GE(line.top(), Window().Text1->geometry().bottom()) << "under the specified controls";
+  EXPECT_LE(line.bottom(), Window().ClientArea()->height());
+
+  EXPECT_EQ(Place(1, 0, 0, Qt::LeftButton),
+            std::vector<QString>{QStringLiteral("目標達成！\n20点")});
+  EXPECT_EQ(Line(), QStringLiteral("目標 20点　自己ベスト = 目標 ★"));
+  EXPECT_EQ(Key(Qt::Key_Z, Qt::ControlModifier), std::vector<QString>{});
+  EXPECT_EQ(Key(Qt::Key_Y, Qt::ControlModifier), std::vector<QString>{}) << "the same score again";
+
+  EXPECT_EQ(Place(2, 1, 0, Qt::RightButton),
+            std::vector<QString>{QStringLiteral("目標を超えました！\n新しい目標 40点")});
+  EXPECT_EQ(Line(), QStringLiteral("目標 40点　自己ベスト = 目標 ★"));
+
+  // The next time the puzzle is opened, it knows its best.
+  Open();
+  EXPECT_EQ(Line(), QStringLiteral("目標 40点　自己ベスト = 目標 ★"));
+}
+
+TEST_F(Targets, TheHighestIsToldAsSuchAndNothingIsSaidInModeNone) {
+  Ship(20, "proven");
+  Open();
+  EXPECT_EQ(Place(1, 0, 0, Qt::LeftButton),
+            std::vector<QString>{QStringLiteral("最高点です！\n20点")});
+  EXPECT_EQ(Line(), QStringLiteral("目標 20点　自己ベスト = 目標 ★★"));
+
+  State().Settings.MessageMode = kMessageNone;
+  EXPECT_EQ(Place(2, 1, 0, Qt::RightButton), std::vector<QString>{});
+  EXPECT_EQ(Line(), QStringLiteral("目標 40点　自己ベスト = 目標 ★"));
+}
+
+TEST_F(Targets, NoMessageWhileTheMouseButtonIsHeld) {
+  Ship(20, "known");
+  Open();
+  DialogAnswerer answerer;
+  QTest::mouseClick(Window().La[1], Qt::LeftButton);
+  QTest::mousePress(Window().Pimain, Qt::LeftButton, {}, QPoint(25, 25));
+  app->RunPass();
+  EXPECT_TRUE(answerer.messages.empty()) << "a drag goes on undisturbed";
+  QTest::mouseRelease(Window().Pimain, Qt::LeftButton, {}, QPoint(25, 25));
+  app->RunPass();
+  EXPECT_EQ(answerer.messages, std::vector<QString>{QStringLiteral("目標達成！\n20点")});
+}
+
+}  // namespace
