@@ -33,7 +33,7 @@ std::string OrDash(const std::string& text) {
 void PrintPuzzles(const std::vector<PuzzleRecord>& puzzles) {
   for (const PuzzleRecord& p : puzzles) {
     if (p.lastPlayed.empty()) continue;
-    std::cout << p.name << ": best " << p.best.value_or(0) << " target "
+    std::cout << p.Title() << ": best " << p.best.value_or(0) << " target "
               << (p.target ? std::to_string(*p.target) : "-") << " level " << OrDash(p.level)
               << " size " << p.size << " words " << p.words << " last "
               << p.lastPlayed.substr(0, 10) << "\n";

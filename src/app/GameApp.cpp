@@ -58,6 +58,18 @@ QIcon ProgramIcon() {
   return icon;
 }
 
+// A day's puzzle comes headed "今日のパズル 動物（ふつう）". A past day's names
+// its date instead; the record keeps "動物（ふつう）", the day beside it.
+std::pair<std::u16string, std::string> HeadingAndName(std::u16string heading, bool daily,
+                                                      std::chrono::year_month_day day) {
+  constexpr std::u16string_view kToday = u"今日のパズル ";
+  if (!daily || !heading.starts_with(kToday)) return {heading, Utf16ToUtf8(heading)};
+  heading.erase(0, kToday.size());
+  const std::u16string prefix =
+      day == LocalDate() ? std::u16string(kToday) : *Utf8ToUtf16(DateText(day) + "のパズル ");
+  return {prefix + heading, Utf16ToUtf8(heading)};
+}
+
 }  // namespace
 
 GameApp::GameApp(const QString& appDir, WaveOutput& waveOutput)
@@ -196,14 +208,15 @@ void GameApp::MakePuzzle(bool daily, std::chrono::year_month_day day) {
                          std::move(*loaded), static_cast<std::uint64_t>(Milliseconds()), day);
   if (window.exec() != QDialog::Accepted || !window.Made()) return;
   const ThemedPuzzle& made = *window.Made();
+  const auto [heading, name] = HeadingAndName(made.heading, daily, day);
   PuzzleRecord origin;
-  origin.name = Utf16ToUtf8(made.heading);
+  origin.name = name;
   origin.level = LevelId(made.made.level);
   origin.target = made.made.measure.best;
   origin.proven = made.made.optimal;
   if (daily) origin.daily = DateText(day);
   records_->ExpectOpening(origin);
-  OpenMadePuzzle(game_, made.made.file, made.name, made.heading,
+  OpenMadePuzzle(game_, made.made.file, made.name, heading,
                  {made.made.measure.best, made.made.optimal});
   records_->ForgetOpening();
 }

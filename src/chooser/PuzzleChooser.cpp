@@ -118,6 +118,9 @@ void PuzzleChooser::BuildList(std::vector<PuzzleRecord> puzzles) {
   List->setSelectionMode(QAbstractItemView::SingleSelection);
   List->setEditTriggers(QAbstractItemView::NoEditTriggers);
   List->verticalHeader()->hide();
+  List->verticalHeader()->setDefaultSectionSize(List->fontMetrics().height() + 6);
+  // Columns fit the rows on view, not all the thousand a long record holds.
+  List->horizontalHeader()->setResizeContentsPrecision(0);
   List->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   List->horizontalHeader()->setSectionResizeMode(PuzzleTable::Name, QHeaderView::Stretch);
   connect(List->selectionModel(), &QItemSelectionModel::selectionChanged, this,

@@ -58,7 +58,7 @@ QVariant PuzzleTable::data(const QModelIndex& index, int role) const {
 QVariant PuzzleTable::Text(const PuzzleRecord& puzzle, int column) const {
   switch (column) {
     case Name:
-      return QString::fromStdString(puzzle.name);
+      return QString::fromStdString(puzzle.Title());
     case Size:
       return QStringLiteral("%1×%1").arg(puzzle.size);
     case Words:
@@ -122,6 +122,6 @@ bool PuzzleFilter::filterAcceptsRow(int row, const QModelIndex&) const {
   const PuzzleRecord& puzzle = table->Puzzle(row);
   if (onlyNotCleared_ && Cleared(puzzle)) return false;
   if (text_.isEmpty()) return true;
-  return QString::fromStdString(puzzle.name).contains(text_, Qt::CaseInsensitive) ||
+  return QString::fromStdString(puzzle.Title()).contains(text_, Qt::CaseInsensitive) ||
          LevelText(puzzle.level).contains(text_, Qt::CaseInsensitive);
 }

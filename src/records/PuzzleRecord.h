@@ -28,6 +28,8 @@ struct PuzzleRecord {
   std::string daily;                    // the day of a puzzle of the day, "2026-12-09"
 
   bool Reached() const { return best && target && *best >= *target; }
+  // The name shown in lists: a puzzle of the day's has its day in front.
+  std::string Title() const { return daily.empty() ? name : daily + " " + name; }
 };
 
 // One day on which the puzzle of the day was opened.

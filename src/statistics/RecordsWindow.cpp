@@ -109,6 +109,7 @@ RecordsWindow::RecordsWindow(QWidget* owner, const QIcon& icon, std::vector<Puzz
   layout->addWidget(closeButton, 0, Qt::AlignRight);
 
   MarkCalendar();
+  resize(640, 400);
   connect(Calendar, &QCalendarWidget::selectionChanged, this, &RecordsWindow::DaySelected);
   connect(Calendar, &QCalendarWidget::activated, this, &RecordsWindow::OpenSelectedDay);
   connect(OpenDayButton, &QPushButton::clicked, this, &RecordsWindow::OpenSelectedDay);
@@ -128,6 +129,12 @@ void RecordsWindow::MarkCalendar() {
     if (const auto date = ParseDate(day.date))
       Calendar->setDateTextFormat(ToQDate(*date), day.reached ? cleared : played);
   }
+  // Days to come cannot be chosen; they look so for the weeks shown.
+  QTextCharFormat toCome;
+  toCome.setForeground(Qt::gray);
+  for (QDate day = ToQDate(today_).addDays(1); day <= ToQDate(today_).addDays(42);
+       day = day.addDays(1))
+    Calendar->setDateTextFormat(day, toCome);
 }
 
 const DailyRecord* RecordsWindow::SelectedDay() const {

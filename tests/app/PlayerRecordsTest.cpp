@@ -15,6 +15,7 @@ namespace {
 // ねこ and こま on a 5-cell board, shipped with a target of `target`.
 class Targets : public GameFixture {
  protected:
+  void SetUp() override {}  // each test ships its puzzle first, then starts
   void Ship(int target, const char* proven) {
     QDir().mkpath(AppDir());
     PuzzleFile file = TestPuzzle(0, true, 0, 5);
@@ -99,6 +100,19 @@ TEST_F(Targets, NoMessageWhileTheMouseButtonIsHeld) {
   QTest::mouseRelease(Window().Pimain, Qt::LeftButton, {}, QPoint(25, 25));
   app->RunPass();
   EXPECT_EQ(answerer.messages, std::vector<QString>{QStringLiteral("目標達成！\n20点")});
+}
+
+TEST_F(Targets, ADamagedRecordsFileIsToldOnceAndPlayGoesOn) {
+  QDir().mkpath(AppDir() + "/Data");
+  std::ofstream((AppDir() + "/Data/Records.db").toStdString()) << std::string(4096, 'x');
+  Ship(20, "known");
+  DialogAnswerer answerer({}, {AppDir() + "/tiny.tbr"});
+  Window().MenuItem(QStringLiteral("ファイルを開く"))->trigger();
+  for (int pass = 0; pass < 3; ++pass) app->RunPass();
+  ASSERT_EQ(answerer.messages.size(), 1u);
+  EXPECT_TRUE(answerer.messages[0].contains(QStringLiteral("Records-")))
+      << answerer.messages[0].toStdString();
+  EXPECT_EQ(Line(), QStringLiteral("目標 20点")) << "a new file, told of the shipped puzzles";
 }
 
 }  // namespace
