@@ -16,6 +16,7 @@ expected=(
   ./usr/share/man/man6/tsubura.6.gz
   ./usr/share/man/man1/tsubura-puzzle.1.gz
   ./usr/share/doc/tsubura/copyright
+  ./usr/share/games/tsubura/puzzles/targets.txt
 )
 for n in 0 1 2 3 5 9; do expected+=("./usr/share/games/tsubura/Data/sound$n.wav"); done
 for p in english hajimete kanji ookii tsuzuki; do expected+=("./usr/share/games/tsubura/puzzles/$p.tbr"); done
@@ -32,7 +33,7 @@ done
 
 [ "$(dpkg-deb -f "$deb" Section)" = games ] || fail "section is not games"
 depends=$(dpkg-deb -f "$deb" Depends)
-for needed in libqt6widgets6 libsdl2-2.0-0 fonts-ipafont-gothic fonts-ipafont-mincho qt6-translations-l10n; do
+for needed in libqt6widgets6 libsdl2-2.0-0 libsqlite3-0 fonts-ipafont-gothic fonts-ipafont-mincho qt6-translations-l10n; do
   grep -q "$needed" <<< "$depends" || fail "Depends lacks $needed: $depends"
 done
 
