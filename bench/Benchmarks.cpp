@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <random>
 
+#include "NinetyEntryFile.h"
 #include "app/GameApp.h"
 #include "board/BoardPaint.h"
 #include "board/BoardPicture.h"
@@ -77,17 +78,7 @@ void BM_BCheckCombSnake(benchmark::State& state) {
 BENCHMARK(BM_BCheckCombSnake)->Unit(benchmark::kMicrosecond);
 
 void BM_ReadAndWriteNinetyEntryFile(benchmark::State& state) {
-  PuzzleFile file;
-  file.HasHeader = true;
-  file.Entries.resize(90);
-  for (int k = 0; k < 90; ++k)
-    file.Entries[static_cast<std::size_t>(k)] = {u"ことばあそび", 10 * k, 0, 0, 0, 0};
-  file.BoardSize = 30;
-  file.WordCount = 90;
-  file.MaxWordLength = 6;
-  file.CountSuffix = u"個";
-  file.ScoreSuffix = u"点";
-  const Bytes bytes = *EncodePuzzleFile(file);
+  const Bytes bytes = *EncodePuzzleFile(NinetyEntryFile());
   for (auto _ : state) {
     auto read = DecodePuzzleFile(bytes);
     benchmark::DoNotOptimize(EncodePuzzleFile(std::get<PuzzleFile>(read)));

@@ -6,25 +6,13 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 
+#include "NinetyEntryFile.h"
 #include "chooser/PuzzleChooser.h"
 #include "files/PuzzleFile.h"
 #include "records/Records.h"
 #include "records/RecordsFile.h"
 
 namespace {
-
-// A 90-word 30 x 30 puzzle as its board is kept: the largest there is.
-Bytes LargestBoard() {
-  PuzzleFile file;
-  file.HasHeader = true;
-  file.Entries.resize(90);
-  for (int k = 0; k < 90; ++k)
-    file.Entries[static_cast<std::size_t>(k)] = {u"ことばあそび", 10 * k, 1, 0, 0, 0};
-  file.BoardSize = 30;
-  file.WordCount = 90;
-  file.MaxWordLength = 6;
-  return *EncodePuzzleFile(file);
-}
 
 PuzzleRecord Puzzle(int i) {
   PuzzleRecord r;
@@ -42,7 +30,7 @@ void BM_RecordWriteOfANewBest(benchmark::State& state) {
   OpenedRecords opened = OpenRecordsFile(folder.path().toStdString(), "2026-12-09");
   Records records(*opened.db);
   records.Remember(Puzzle(0));
-  const Bytes board = LargestBoard();
+  const Bytes board = *EncodePuzzleFile(NinetyEntryFile(90));
   long long score = 0;
   for (auto _ : state) records.RecordBest("0", ++score, board, "2026-12-09 20:00:00.000");
 }

@@ -24,9 +24,7 @@ class Diary : public GameFixture {
   // Yesterday's and the day before's puzzle of the day, both cleared, kept in
   // the records before the game starts.
   void SetUp() override {
-    const std::filesystem::path words = folder.Path("program/words");
-    std::filesystem::create_directories(words);
-    std::filesystem::copy_file(TSUBURA_WORD_LISTS "/animals.txt", words / "animals.txt");
+    ShipOneTheme();
     QDir().mkpath(AppDir() + "/Data");
     {
       RecordsKeeper keeper((AppDir() + "/Data").toStdString(), "today");

@@ -20,10 +20,7 @@ namespace {
 class NewPuzzle : public GameFixture {
  protected:
   void SetUp() override {
-    // The program's own word lists: one theme is enough here.
-    const std::filesystem::path words = folder.Path("program/words");
-    std::filesystem::create_directories(words);
-    std::filesystem::copy_file(TSUBURA_WORD_LISTS "/animals.txt", words / "animals.txt");
+    ShipOneTheme();
     GameFixture::SetUp();
   }
 

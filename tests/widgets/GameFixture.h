@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QTimer>
 #include <deque>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -51,6 +52,12 @@ class GameFixture : public ::testing::Test {
   }
 
   QString AppDir() const { return QString::fromStdString(folder.Path("program")); }
+  // The program's own word lists, before SetUp: one theme is enough here.
+  void ShipOneTheme() {
+    const std::filesystem::path words = folder.Path("program/words");
+    std::filesystem::create_directories(words);
+    std::filesystem::copy_file(TSUBURA_WORD_LISTS "/animals.txt", words / "animals.txt");
+  }
   Formain& Window() { return app->Window(); }
   Game& State() { return app->State(); }
 
