@@ -69,10 +69,11 @@ int RecordsCommand(const std::string& programFolder, const std::vector<std::stri
   std::vector<DailyRecord> days;
   if (fs::exists(file)) {
     try {
-      const std::unique_ptr<Sqlite> db = ReadRecordsFile(file.string());
-      Records records(*db);
-      puzzles = records.List();
-      days = records.Days();
+      if (const std::unique_ptr<Sqlite> db = ReadRecordsFile(file.string())) {
+        Records records(*db);
+        puzzles = records.List();
+        days = records.Days();
+      }
     } catch (const SqliteError& error) {
       std::cerr << file.string() << ": " << error.What() << "\n";
       return 1;

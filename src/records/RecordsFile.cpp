@@ -110,6 +110,6 @@ OpenedRecords OpenRecordsFile(const std::string& folder, const std::string& toda
 std::unique_ptr<Sqlite> ReadRecordsFile(const std::string& path) {
   auto db = std::make_unique<Sqlite>(path, Sqlite::Mode::ReadOnly);
   CheckWhole(*db);
-  if (CheckedVersion(*db) != kSchemaVersion) throw SqliteError::Damaged("no records in the file");
-  return db;
+  // A file begun but never given its tables holds no records yet.
+  return CheckedVersion(*db) == 0 ? nullptr : std::move(db);
 }

@@ -21,5 +21,6 @@ inline constexpr const char* kRecordsFileName = "Records.db";
 OpenedRecords OpenRecordsFile(const std::string& folder, const std::string& today);
 
 // Opens an existing records file only to read it, checking it whole first;
-// throws SqliteError when it is missing, damaged or newer than this version.
+// null for a file that holds no records yet. Throws SqliteError when it is
+// missing, damaged or newer than this version.
 std::unique_ptr<Sqlite> ReadRecordsFile(const std::string& path);
