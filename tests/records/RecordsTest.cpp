@@ -9,10 +9,12 @@
 #include <filesystem>
 #include <fstream>
 
+#include "fakes/GameWithWords.h"
 #include "fakes/TempFolder.h"
 #include "files/PuzzleFiles.h"
 #include "platform/ByteFile.h"
 #include "records/Fingerprint.h"
+#include "records/PlayRecorder.h"
 #include "records/Records.h"
 #include "records/RecordsFile.h"
 #include "records/RecordsKeeper.h"
@@ -176,6 +178,34 @@ TEST(Records, ADamagedOrNewerFileIsMovedAsideUnchangedAndANewOneBegun) {
   opened = OpenRecordsFile(folder.Path(), "2026-12-09");
   EXPECT_EQ(ReadBytes(folder.Path("Records-2026-12-09-2.db")), before);
   EXPECT_FALSE(Records(*opened.db).Find("a")) << "a new, empty database";
+}
+
+TEST(PlayRecorder, TheBoardAsLeftIsWrittenAtMostEveryFewSecondsAndWhenLeft) {
+  TempFolder folder;
+  RecordsKeeper keeper(folder.Path(), "2026-12-09");
+  PlayRecorder recorder(keeper);
+  GameWithWords play(5, {u"ねこ", u"いぬ"});
+  recorder.Opened(play.game, Known(""));
+  const std::string id = recorder.Current()->fingerprint;
+  auto placedAsKept = [&] {
+    const Bytes board =
+        keeper.Read<Bytes>([&](Records& r) { return r.Find(id)->leftBoard; }, Bytes{});
+    return std::get<PuzzleFile>(DecodePuzzleFile(board)).Entries[0].Placed;
+  };
+
+  play.puzzle.Word(1).Placed = 1;
+  play.puzzle.Incomplete = 1;  // no complete board: only the board as left is kept
+  recorder.Observe(play.game, 5000);
+  EXPECT_EQ(placedAsKept(), 1);
+  play.puzzle.Word(1).Placed = 0;
+  recorder.Observe(play.game, 6000);
+  EXPECT_EQ(placedAsKept(), 1) << "a second later: not yet";
+  recorder.Observe(play.game, 8000);
+  EXPECT_EQ(placedAsKept(), 0) << "three seconds later";
+  play.puzzle.Word(1).Placed = 1;
+  recorder.Observe(play.game, 8500);
+  recorder.Leave();
+  EXPECT_EQ(placedAsKept(), 1) << "leaving the puzzle writes what is left";
 }
 
 TEST(Statistics, StreaksRunAcrossMonthAndYearEndsAndEndOnAMissedDay) {
