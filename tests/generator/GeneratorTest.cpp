@@ -1,6 +1,9 @@
 // The generator: its word lists, its points, the puzzle of the day, and a
 // generated puzzle whose best arrangement the game's own rules accept.
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
 
 #include "generator/DailyPuzzle.h"
 #include "generator/Generate.h"
@@ -40,6 +43,26 @@ TEST(Themes, EveryShippedListHoldsEnoughWordsOfTwoToTenCharacters) {
   }
   EXPECT_NE(FindTheme(themes, "動物"), nullptr);
   EXPECT_EQ(FindTheme(themes, "animals"), FindTheme(themes, "動物"));
+}
+
+TEST(Themes, WithoutItsFolderOfListsTheProgramHasTheShippedOnesBuiltIn) {
+  const auto shipped = std::get<std::vector<Theme>>(LoadThemes(TSUBURA_WORD_LISTS));
+  const auto missing =
+      std::filesystem::temp_directory_path() / ("tsubura-no-lists-" + std::to_string(getpid()));
+  std::filesystem::remove_all(missing);
+  const auto builtIn = std::get<std::vector<Theme>>(LoadThemes(missing.string()));
+  ASSERT_EQ(builtIn.size(), shipped.size());
+  for (std::size_t t = 0; t < shipped.size(); ++t) {
+    EXPECT_EQ(builtIn[t].id, shipped[t].id);
+    EXPECT_EQ(builtIn[t].list.name, shipped[t].list.name);
+    EXPECT_EQ(builtIn[t].list.words, shipped[t].list.words) << shipped[t].id;
+  }
+  // A folder that is there wins, even an empty one.
+  std::filesystem::create_directory(missing);
+  const auto none = LoadThemes(missing.string());
+  std::filesystem::remove(missing);
+  ASSERT_TRUE(std::holds_alternative<std::vector<Theme>>(none));
+  EXPECT_TRUE(std::get<std::vector<Theme>>(none).empty());
 }
 
 TEST(PointsRule, RareCharactersEarnMoreAndAListsOwnPointsWin) {
