@@ -16,6 +16,16 @@ line=$("$tool" generate --theme 動物 --size 8 --level hard --seed 3 -o "$work/
 [[ "$line" =~ ^$work/a\.tbr\ size\ 8\ words\ [0-9]+\ level\ (easy|normal|hard)\ best\ [0-9]+\ (optimal|bound\ [0-9]+)\ greedy\ [0-9]+$ ]] ||
   fail "generate printed: $line"
 [ "$("$tool" check "$work/a.tbr")" = "score 0 placed 0 complete" ] || fail "check: $("$tool" check "$work/a.tbr")"
+# --solved writes the same puzzle with its best known arrangement placed, for
+# a longer solve to start from.
+"$tool" generate --theme 動物 --size 8 --level hard --seed 3 -o "$work/b.tbr" --solved "$work/b-solved.tbr" > /dev/null
+cmp "$work/a.tbr" "$work/b.tbr" || fail "--solved changed the puzzle"
+read -r _ _ _ _ _ _ _ _ best _ <<< "$line"
+[[ "$("$tool" check "$work/b-solved.tbr")" =~ ^score\ $best\ placed\ [0-9]+\ complete$ ]] ||
+  fail "the solved file: $("$tool" check "$work/b-solved.tbr"), not $best"
+diff <("$tool" show "$work/a.tbr" | grep '^word' | cut -d' ' -f1-3) \
+  <("$tool" show "$work/b-solved.tbr" | grep '^word' | cut -d' ' -f1-3) > /dev/null ||
+  fail "the solved file holds other words"
 
 refused() {
   local status=0
