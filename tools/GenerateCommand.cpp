@@ -38,8 +38,9 @@ std::optional<long long> Whole(const std::string& text, long long lowest, long l
 
 // The options by name; "--daily" is the one that takes no value.
 std::optional<std::map<std::string, std::string>> Options(const std::vector<std::string>& args) {
-  static const std::vector<std::string> known{"--theme", "--words-file", "--size", "--words",
-                                              "--level", "--seed",       "--date", "-o"};
+  static const std::vector<std::string> known{"--theme", "--words-file", "--size",
+                                              "--words", "--level",      "--seed",
+                                              "--date",  "-o",           "--solved"};
   std::map<std::string, std::string> options;
   for (std::size_t i = 0; i < args.size(); ++i) {
     if (args[i] == "--daily") {
@@ -54,6 +55,11 @@ std::optional<std::map<std::string, std::string>> Options(const std::vector<std:
   }
   if (!options.count("-o")) return std::nullopt;
   return options;
+}
+
+bool Write(const std::string& path, const PuzzleFile& file) {
+  const auto bytes = EncodePuzzleFile(file);
+  return bytes && ReplaceFile(path, *bytes);
 }
 
 }  // namespace
@@ -121,8 +127,10 @@ int GenerateCommand(const std::string& wordsFolder, const std::vector<std::strin
   if (const auto* reason = std::get_if<std::string>(&made)) return Refuse(*reason);
   const GeneratedPuzzle& puzzle = std::get<ThemedPuzzle>(made).made;
   const std::string& out = options->at("-o");
-  const auto bytes = EncodePuzzleFile(puzzle.file);
-  if (!bytes || !ReplaceFile(out, *bytes)) return Refuse(out + ": cannot be written");
+  if (!Write(out, puzzle.file)) return Refuse(out + ": cannot be written");
+  // The best known arrangement placed, for a longer solve to start from.
+  if (has("--solved") && !Write(options->at("--solved"), puzzle.solved))
+    return Refuse(options->at("--solved") + ": cannot be written");
   const Measure& m = puzzle.measure;
   std::cout << out << " size " << puzzle.file.BoardSize << " words " << puzzle.file.WordCount
             << " level " << LevelId(puzzle.level) << " best " << m.best

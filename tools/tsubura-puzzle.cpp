@@ -6,7 +6,7 @@
 //   tsubura-puzzle solve FILE.tbr [-o OUT.tbr] [--seconds S] [--threads T] [--seed X]
 //   tsubura-puzzle generate [--theme NAME[,NAME…]] [--words-file FILE] [--size N] [--words K]
 //                           [--level easy|normal|hard] [--seed X] [--date YYYY-MM-DD] [--daily]
-//                           -o OUT.tbr
+//                           -o OUT.tbr [--solved SOLVED.tbr]
 //   tsubura-puzzle themes
 //   tsubura-puzzle records [--data DIR] [--stats]
 //
@@ -37,6 +37,7 @@ int Usage() {
                "[--size N]\n"
                "                               [--words K] [--level easy|normal|hard] [--seed X]\n"
                "                               [--date YYYY-MM-DD] [--daily] -o OUT.tbr\n"
+               "                               [--solved SOLVED.tbr]\n"
                "       tsubura-puzzle themes\n"
                "       tsubura-puzzle records [--data DIR] [--stats]\n";
   return 2;

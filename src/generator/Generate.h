@@ -32,9 +32,6 @@ struct GeneratedPuzzle {
 // What a generation takes on one core unless told otherwise.
 double StandardGenerationSeconds(int size);
 
-// The words a puzzle of this size and level holds when none are asked for.
-int DefaultWordCount(int size, Level level);
-
 // A new puzzle from `words`: the same words, options and seed give the same
 // puzzle on every run, since every search counts its steps instead of
 // watching the clock. When the level asked for cannot be reached in the time

@@ -30,14 +30,26 @@ std::optional<Level> LevelOfId(std::string_view id) {
   return std::nullopt;
 }
 
-bool Meets(Level level, const Measure& m) {
+bool Reaches(Level level, const Measure& m) {
   switch (level) {
     case Level::Easy:
       return m.best == m.total;
     case Level::Normal:
-      return m.best < m.total && m.best * 100 >= m.greedy * 110;
+      return m.best * 100 >= m.greedy * 110;
     case Level::Hard:
       return m.best * 100 >= m.greedy * 125;
+  }
+  return false;
+}
+
+bool Meets(Level level, const Measure& m) {
+  switch (level) {
+    case Level::Easy:
+      return Reaches(level, m) && m.greedy * 10 >= m.best * 9;
+    case Level::Normal:
+      return Reaches(level, m) && !Reaches(Level::Hard, m) && !Meets(Level::Easy, m);
+    case Level::Hard:
+      return Reaches(level, m);
   }
   return false;
 }

@@ -16,7 +16,8 @@ struct ThemeError {
   std::string reason;  // one line: the file, and why it cannot be used
 };
 
-// Every "*.txt" of the folder, by id.
+// Every "*.txt" of the folder, by id. With no such folder, the lists built
+// into the program: a folder that is there wins, whatever it holds.
 std::variant<std::vector<Theme>, ThemeError> LoadThemes(const std::string& folder);
 
 // One list read from a file of the player's own; its id is the file's name.

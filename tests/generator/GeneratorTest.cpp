@@ -1,6 +1,9 @@
 // The generator: its word lists, its points, the puzzle of the day, and a
 // generated puzzle whose best arrangement the game's own rules accept.
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
 
 #include "generator/DailyPuzzle.h"
 #include "generator/Generate.h"
@@ -40,6 +43,26 @@ TEST(Themes, EveryShippedListHoldsEnoughWordsOfTwoToTenCharacters) {
   }
   EXPECT_NE(FindTheme(themes, "動物"), nullptr);
   EXPECT_EQ(FindTheme(themes, "animals"), FindTheme(themes, "動物"));
+}
+
+TEST(Themes, WithoutItsFolderOfListsTheProgramHasTheShippedOnesBuiltIn) {
+  const auto shipped = std::get<std::vector<Theme>>(LoadThemes(TSUBURA_WORD_LISTS));
+  const auto missing =
+      std::filesystem::temp_directory_path() / ("tsubura-no-lists-" + std::to_string(getpid()));
+  std::filesystem::remove_all(missing);
+  const auto builtIn = std::get<std::vector<Theme>>(LoadThemes(missing.string()));
+  ASSERT_EQ(builtIn.size(), shipped.size());
+  for (std::size_t t = 0; t < shipped.size(); ++t) {
+    EXPECT_EQ(builtIn[t].id, shipped[t].id);
+    EXPECT_EQ(builtIn[t].list.name, shipped[t].list.name);
+    EXPECT_EQ(builtIn[t].list.words, shipped[t].list.words) << shipped[t].id;
+  }
+  // A folder that is there wins, even an empty one.
+  std::filesystem::create_directory(missing);
+  const auto none = LoadThemes(missing.string());
+  std::filesystem::remove(missing);
+  ASSERT_TRUE(std::holds_alternative<std::vector<Theme>>(none));
+  EXPECT_TRUE(std::get<std::vector<Theme>>(none).empty());
 }
 
 TEST(PointsRule, RareCharactersEarnMoreAndAListsOwnPointsWin) {
@@ -97,6 +120,43 @@ TEST(Generate, AHardPuzzleKeepsItsPromisesByTheGamesOwnRules) {
 
   const std::vector<ListedWord> few{{u"ねこ", {}}, {u"いぬ", {}}, {u"さる", {}}};
   EXPECT_TRUE(std::holds_alternative<std::string>(Generate(few, {8}, noCancel)));
+}
+
+TEST(Generate, EveryLevelIsAsStatedAndTheSameOptionsGiveTheSameBytes) {
+  const auto themes = std::get<std::vector<Theme>>(LoadThemes(TSUBURA_WORD_LISTS));
+  const std::atomic<bool> noCancel{false};
+  const auto& words = FindTheme(themes, "birds")->list.words;
+  for (Level level : {Level::Easy, Level::Normal, Level::Hard}) {
+    const GenerateOptions options{8, 0, level, 5, 1.0};
+    const auto made = std::get<GeneratedPuzzle>(Generate(words, options, noCancel));
+    EXPECT_EQ(EncodePuzzleFile(std::get<GeneratedPuzzle>(Generate(words, options, noCancel)).file),
+              EncodePuzzleFile(made.file))
+        << LevelId(level);
+    EXPECT_TRUE(Meets(made.level, made.measure)) << LevelId(level);
+    EXPECT_EQ(CheckArrangementByTheGame(made.solved), std::nullopt) << LevelId(level);
+    EXPECT_EQ(made.solved.Score, made.measure.best) << LevelId(level);
+    // Every word fits: the best known is the highest possible.
+    EXPECT_EQ(made.measure.best, made.measure.total) << LevelId(level);
+    EXPECT_TRUE(made.optimal) << LevelId(level);
+  }
+}
+
+TEST(Generate, ALevelNotReachedInTimeGivesAPuzzleThatIsTrulyEasy) {
+  const auto themes = std::get<std::vector<Theme>>(LoadThemes(TSUBURA_WORD_LISTS));
+  const std::atomic<bool> noCancel{false};
+  for (const char* theme : {"animals", "english", "yojijukugo"}) {
+    // Too little time for even one candidate of the level asked for: the
+    // puzzle is easy, every word fits and greedy restarts nearly solve it.
+    const auto made = std::get<GeneratedPuzzle>(
+        Generate(FindTheme(themes, theme)->list.words, {12, 0, Level::Hard, 2, 0.01}, noCancel));
+    EXPECT_EQ(made.level, Level::Easy) << theme;
+    EXPECT_TRUE(Meets(Level::Easy, made.measure)) << theme;
+    EXPECT_GT(made.file.WordCount, 5) << theme;
+  }
+  std::atomic<bool> cancel{true};
+  EXPECT_EQ(std::get<std::string>(Generate(FindTheme(themes, "animals")->list.words,
+                                           {8, 0, Level::Normal, 1}, cancel)),
+            "cancelled");
 }
 
 }  // namespace

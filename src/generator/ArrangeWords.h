@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "generator/WordList.h"
+#include "solver/Placement.h"
+#include "solver/SearchControl.h"
+
+// Words and an arrangement of all of them on a board, by their texts.
+struct Arranged {
+  std::vector<ListedWord> words;
+  std::vector<std::pair<std::u16string, Placement>> placed;
+};
+
+// An arrangement of up to `count` words of `pool`, found by a search over all
+// of them that counts each word placed as one: annealing packs words side by
+// side (`dense`), large-neighbourhood search places them crossing one by one.
+// A puzzle of its words proves that every one of them fits. Empty when even
+// the words that can go again leave more than a puzzle holds.
+Arranged ArrangeWords(const std::vector<ListedWord>& pool, int size, int count, bool dense,
+                      std::uint64_t seed, Budget& budget);
