@@ -14,15 +14,13 @@
 
 namespace {
 
-constexpr std::uint64_t kMaxLiterals = 500'000;
+// Puzzles whose placements take more literals than this are left to the
+// local searches: the solver meets its conflicts too slowly there.
+constexpr std::uint64_t kFittingLiterals = 200'000;
+// The clauses the search may add in all, counters and cuts included.
+constexpr std::uint64_t kMaxLiterals = 3'000'000;
 // The checks a window of the smallest side gets, more for a larger one.
 constexpr std::uint64_t kWindowChecks = 200;
-// The steps of work each time the solver asks whether to stop: about every
-// ten decisions, which take longer the more clauses there are to watch.
-std::uint64_t StepsPerCheck(const SatSolver& sat) {
-  return 43'500 + sat.Literals() * 145 / 1000;
-}
-
 // The game's placement rule for each word in turn, and the board complete.
 bool LegalAndComplete(const SolverPuzzle& puzzle, const Arrangement& arrangement) {
   const std::vector<std::u16string> texts = TextsOf(puzzle);
@@ -159,7 +157,7 @@ bool SatSearch::State::Continue(Budget& budget) {
       }
     }
     auto pointless = [&] { return ++checks > stepEnd || incumbent.Score() > beaten; };
-    const auto answer = sat.Solve(assumptions, budget, StepsPerCheck(sat), pointless);
+    const auto answer = sat.Solve(assumptions, budget, pointless);
     if (step == Step::Neighbourhood) AfterWindow(answer);
     if (answer == SatSolver::Answer::Unsatisfiable) {
       if (step == Step::Raise) return puzzle.searchesEveryWord;
@@ -191,5 +189,5 @@ bool SatSearch::Continue(Budget& budget) {
 
 bool FitsSatSearch(const SolverPuzzle& puzzle) {
   return puzzle.size > 0 && !puzzle.words.empty() &&
-         SatEncoding::LiteralsFor(puzzle) <= kMaxLiterals;
+         SatEncoding::LiteralsFor(puzzle) <= kFittingLiterals;
 }

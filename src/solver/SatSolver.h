@@ -43,9 +43,9 @@ class SatSolver {
 
   enum class Answer { Satisfiable, Unsatisfiable, Stopped };
   // Solves under the assumptions until an answer, the budget is spent, or
-  // `pointless` says the answer is no longer wanted. Each step of work the
-  // solver reports costs the budget `stepsPerCheck`.
-  Answer Solve(const std::vector<int>& assumptions, Budget& budget, std::uint64_t stepsPerCheck,
+  // `pointless` says the answer is no longer wanted. The solver's conflicts
+  // cost the budget more steps the more literals its clauses hold.
+  Answer Solve(const std::vector<int>& assumptions, Budget& budget,
                const std::function<bool()>& pointless);
   // The value of the literal in the last model.
   bool Value(int literal) const;
