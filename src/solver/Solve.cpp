@@ -17,7 +17,6 @@ namespace {
 // Steps of work in about a second of one core of the development machine.
 constexpr double kStepsPerSecond = 2.9e8;
 constexpr double kGlanceSeconds = 0.02;
-constexpr double kFirstTurnSeconds = 0.25;
 
 // Puzzles this small are worth most of the time for a proof.
 bool WorthAProof(const SolverPuzzle& puzzle) {
@@ -53,47 +52,34 @@ SolveResult Solve(const SolverPuzzle& puzzle, const SolveOptions& options,
   const double proofSeconds =
       (options.seconds - glanceSeconds) * (WorthAProof(puzzle) ? 0.8 : 0.05);
   const double restSeconds = options.seconds - glanceSeconds - proofSeconds;
-  // Alone, the thread gives the two local searches half the time each.
-  auto searchLocally = [&](double seconds) {
-    if (options.threads > 1) {
-      Budget budget = budgetFor(seconds);
-      SearchNeighbourhoods(puzzle, options.seed, incumbent, budget);
-      return;
-    }
-    Budget first = budgetFor(seconds / 2);
-    Anneal(puzzle, options.seed, incumbent, first);
-    Budget second = budgetFor(seconds / 2);
-    SearchNeighbourhoods(puzzle, options.seed, incumbent, second);
-  };
-  // Where its clauses fit, the SAT search takes turns with the local
-  // searches, half of each turn, each turn twice as long as the last: they
-  // hand each other better boards, and the SAT search keeps what it learnt.
-  auto takeTurnsWithSat = [&](double seconds) {
-    const auto end = Clock::now() + std::chrono::duration_cast<Clock::duration>(
-                                        std::chrono::duration<double>(seconds));
-    SatSearch bySat(puzzle, options.seed, incumbent);
-    for (double turn = kFirstTurnSeconds, left = seconds; left > 0 && !stop; turn *= 2) {
-      const double now = std::min(turn, left);
-      Budget satTurn = budgetFor(now / 2);
-      if (bySat.Continue(satTurn)) return true;
-      searchLocally(now / 2);
-      // A search that stops early leaves its time to the next turn.
-      left = options.repeatable ? left - now
-                                : std::chrono::duration<double>(end - Clock::now()).count();
-    }
-    return false;
-  };
   workers.emplace_back([&] {
     // A short local search first often finds the best at once, which spares
     // the proof most of its branches.
     Budget glance = budgetFor(glanceSeconds);
     SearchNeighbourhoods(puzzle, options.seed, incumbent, glance);
     Budget proof = budgetFor(proofSeconds);
-    if ((puzzle.searchesEveryWord && SearchExactly(puzzle, incumbent, proof)) ||
-        (FitsSatSearch(puzzle) && takeTurnsWithSat(restSeconds))) {
+    if (puzzle.searchesEveryWord && SearchExactly(puzzle, incumbent, proof)) {
       proven = stop = true;
-    } else if (!FitsSatSearch(puzzle)) {
-      searchLocally(restSeconds);
+    } else if (FitsSatSearch(puzzle)) {
+      // Where its clauses fit, the SAT search has the rest of the thread: it
+      // finds dense boards the local searches miss, beside them on the other
+      // threads, and proves. Should its clauses outgrow their room, the
+      // local search takes what it leaves.
+      Budget rest = budgetFor(restSeconds);
+      if (SatSearch(puzzle, options.seed, incumbent).Continue(rest)) {
+        proven = stop = true;
+      } else if (!rest.Spent()) {
+        SearchNeighbourhoods(puzzle, options.seed, incumbent, rest);
+      }
+    } else if (options.threads > 1) {
+      Budget rest = budgetFor(restSeconds);
+      SearchNeighbourhoods(puzzle, options.seed, incumbent, rest);
+    } else {
+      // Alone, the thread gives the two local searches half the rest each.
+      Budget first = budgetFor(restSeconds / 2);
+      Anneal(puzzle, options.seed, incumbent, first);
+      Budget second = budgetFor(restSeconds / 2);
+      SearchNeighbourhoods(puzzle, options.seed, incumbent, second);
     }
     done();
   });
