@@ -1,12 +1,14 @@
 // The clauses under the SAT search, each against what they stand for: a
-// count's sums against the weights of the literals set, and the game's rules
-// against the best boards of the branch and bound.
+// count's sums against the weights of the literals set, the game's rules
+// against the best boards of the branch and bound, and the bound from cores
+// against the best the clauses allow.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <limits>
 #include <random>
 
+#include "solver/CoreBound.h"
 #include "solver/ExactSearch.h"
 #include "solver/LazyConnectivity.h"
 #include "solver/RandomPuzzles.h"
@@ -98,6 +100,40 @@ TEST(SatEncoding, AdmitsEveryBestBoardOfTheBranchAndBound) {
     std::sort(model.begin(), model.end(), byWord);
     EXPECT_EQ(model, best);
   }
+}
+
+// Core by core, the bound falls but never below the best board (the clauses
+// without the connection allow at least as much), and the model that meets
+// every assumption at last scores the bound exactly, though some words cost
+// points and others share a text.
+TEST(CoreBound, FallsToTheBestTheClausesAllowAndNoFurther) {
+  int withCores = 0;
+  for (std::uint64_t seed = 1; seed <= 12; ++seed) {
+    SCOPED_TRACE(seed);
+    PuzzleFile file = RandomPuzzle(seed, 4, 10, 2, 4, 4, RandomPoints::Any);
+    if (seed % 3 == 0) file.Entries[1].Points = -20;
+    if (seed % 4 == 0) file.Entries[2].Text = file.Entries[0].Text;
+    const SolverPuzzle puzzle = MakeSolverPuzzle(file);
+    std::atomic<bool> stop{false};
+    Incumbent incumbent(std::numeric_limits<long long>::max(), stop);
+    Budget budget = Budget::Steps(std::numeric_limits<std::uint64_t>::max() / 2, stop);
+    ASSERT_TRUE(SearchExactly(puzzle, incumbent, budget));
+
+    SatSolver sat;
+    SatEncoding encoding(puzzle, sat);
+    ASSERT_TRUE(encoding.Build(budget));
+    const PointsAtStake stake(puzzle, encoding);
+    CoreBound cores(stake);
+    int coresFound = 0;
+    while (SolveUnder(sat, cores.Assumptions()) == SatSolver::Answer::Unsatisfiable) {
+      ASSERT_TRUE(cores.Relax(sat, 1'000'000));
+      EXPECT_GE(cores.Bound(), incumbent.Score());
+      ASSERT_LT(++coresFound, 100);
+    }
+    EXPECT_EQ(ScoreOf(puzzle, encoding.ArrangementOf(sat)), cores.Bound());
+    withCores += coresFound > 1;
+  }
+  EXPECT_GT(withCores, 6) << "most puzzles should need several cores";
 }
 
 }  // namespace
