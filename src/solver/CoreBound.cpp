@@ -32,11 +32,13 @@ bool CoreBound::Relax(SatSolver& sat, std::uint64_t maxLiterals) {
     failed.push_back({1, -part.literal});
     // Past this sum of its count, the next one is the part to keep.
     if (part.count >= 0 && part.beyond != std::size_t(-1)) {
-      const Count& count = counts_[static_cast<std::size_t>(part.count)];
-      if (part.beyond + 1 < count.sums.size())
-        parts_.push_back(
-            {-count.sums[part.beyond + 1].second, count.units, part.count, part.beyond + 1});
+      const int counted = part.count;
+      const std::size_t next = part.beyond + 1;
       part.beyond = std::size_t(-1);  // its successor is added once
+      // Adding a part may move the others: `part` is not used after it.
+      const Count& count = counts_[static_cast<std::size_t>(counted)];
+      if (next < count.sums.size())
+        parts_.push_back({-count.sums[next].second, count.units, counted, next});
     }
   }
   if (failed.size() < 2) return true;
