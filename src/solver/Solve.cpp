@@ -17,33 +17,27 @@ namespace {
 // Steps of work in about a second of one core of the development machine.
 constexpr double kStepsPerSecond = 2.9e8;
 constexpr double kGlanceSeconds = 0.02;
-constexpr double kFirstTurnSeconds = 0.25, kSatShare = 0.5;
+constexpr double kSatShare = 0.5;
 
 // Puzzles this small are worth most of the time for a proof.
 bool WorthAProof(const SolverPuzzle& puzzle) {
   return puzzle.words.size() <= 16 && puzzle.size <= 10;
 }
 
-// Where its clauses fit, the SAT search takes turns with the neighbourhood
-// search, half of each turn, each turn twice as long as the last: the SAT
-// search keeps what it learnt from one turn to the next and finds the dense
-// boards the local searches miss; the neighbourhoods improve on its boards
-// quickly where there are many words. True when the SAT search proves the
-// incumbent best.
-bool TakeTurnsWithSat(const SolverPuzzle& puzzle, std::uint64_t seed, Incumbent& incumbent,
-                      double seconds, const std::function<Budget(double)>& budgetFor) {
-  SatSearch bySat(puzzle, seed, incumbent);
-  for (double turn = kFirstTurnSeconds, left = seconds; left > 0; turn *= 2) {
-    const double now = std::min(turn, left);
-    left -= now;
-    Budget satTurn = budgetFor(now * kSatShare);
-    if (bySat.Continue(satTurn)) return true;
-    // Time the SAT search leaves, should its clauses outgrow their room,
-    // goes to the neighbourhoods too.
-    if (!satTurn.Spent()) SearchNeighbourhoods(puzzle, seed, incumbent, satTurn);
-    Budget neighbourhoods = budgetFor(now * (1 - kSatShare));
-    SearchNeighbourhoods(puzzle, seed, incumbent, neighbourhoods);
-  }
+// Where its clauses fit, the neighbourhoods have the first half of the time,
+// in one run (they restart from an empty board, and short runs never get past
+// it), and the SAT search the second: it finds the dense boards the local
+// searches miss, and proves. True when the SAT search proves the incumbent
+// best.
+bool SearchThenSat(const SolverPuzzle& puzzle, std::uint64_t seed, Incumbent& incumbent,
+                   double seconds, const std::function<Budget(double)>& budgetFor) {
+  Budget neighbourhoods = budgetFor(seconds * (1 - kSatShare));
+  SearchNeighbourhoods(puzzle, seed, incumbent, neighbourhoods);
+  Budget bySat = budgetFor(seconds * kSatShare);
+  if (SatSearch(puzzle, seed, incumbent).Continue(bySat)) return true;
+  // Time the SAT search leaves, should its clauses outgrow their room, goes
+  // to the neighbourhoods again.
+  if (!bySat.Spent()) SearchNeighbourhoods(puzzle, seed, incumbent, bySat);
   return false;
 }
 
@@ -85,7 +79,7 @@ SolveResult Solve(const SolverPuzzle& puzzle, const SolveOptions& options,
     if (puzzle.searchesEveryWord && SearchExactly(puzzle, incumbent, proof)) {
       proven = stop = true;
     } else if (FitsSatSearch(puzzle)) {
-      if (TakeTurnsWithSat(puzzle, options.seed, incumbent, restSeconds, budgetFor))
+      if (SearchThenSat(puzzle, options.seed, incumbent, restSeconds, budgetFor))
         proven = stop = true;
     } else if (options.threads > 1) {
       Budget rest = budgetFor(restSeconds);
