@@ -17,10 +17,30 @@
 
 namespace {
 
+Budget Unlimited(const std::atomic<bool>& stop) {
+  return Budget::Steps(std::numeric_limits<std::uint64_t>::max() / 2, stop);
+}
+
 SatSolver::Answer SolveUnder(SatSolver& sat, const std::vector<int>& assumptions) {
-  std::atomic<bool> stop{false};
-  Budget budget = Budget::Steps(std::numeric_limits<std::uint64_t>::max() / 2, stop);
+  const std::atomic<bool> stop{false};
+  Budget budget = Unlimited(stop);
   return sat.Solve(assumptions, budget, [] { return false; });
+}
+
+// The best score of a small puzzle and a board that makes it, as the branch
+// and bound proves them.
+std::pair<long long, Arrangement> ProvenBest(const SolverPuzzle& puzzle) {
+  std::atomic<bool> stop{false};
+  Incumbent incumbent(std::numeric_limits<long long>::max(), stop);
+  Budget budget = Unlimited(stop);
+  EXPECT_TRUE(SearchExactly(puzzle, incumbent, budget));
+  return {incumbent.Score(), incumbent.Best()};
+}
+
+void BuildClauses(SatEncoding& encoding) {
+  const std::atomic<bool> stop{false};
+  Budget budget = Unlimited(stop);
+  ASSERT_TRUE(encoding.Build(budget));
 }
 
 // Every way of setting six weighted literals: each sum up to the total (or
@@ -73,17 +93,13 @@ TEST(SatEncoding, AdmitsEveryBestBoardOfTheBranchAndBound) {
     PuzzleFile file = RandomPuzzle(seed, 4 + static_cast<int>(seed % 3), 6, 1, 4, 3);
     if (seed % 4 == 0) file.Entries[2].Text = file.Entries[0].Text;
     const SolverPuzzle puzzle = MakeSolverPuzzle(file);
-    std::atomic<bool> stop{false};
-    Incumbent incumbent(std::numeric_limits<long long>::max(), stop);
-    Budget budget = Budget::Steps(std::numeric_limits<std::uint64_t>::max() / 2, stop);
-    ASSERT_TRUE(SearchExactly(puzzle, incumbent, budget));
-
+    const auto [score, proven] = ProvenBest(puzzle);
     SatSolver sat;
     SatEncoding encoding(puzzle, sat);
-    ASSERT_TRUE(encoding.Build(budget));
+    BuildClauses(encoding);
     LazyConnectivity(encoding, sat).AddTouching();
-    Arrangement best = encoding.Canonical(incumbent.Best());
-    EXPECT_EQ(ScoreOf(puzzle, best), incumbent.Score());
+    Arrangement best = encoding.Canonical(proven);
+    EXPECT_EQ(ScoreOf(puzzle, best), score);
     EXPECT_EQ(CheckArrangementByTheGame(WithArrangement(file, puzzle, best)), std::nullopt);
 
     std::vector<int> assumptions = encoding.VariablesOf(best);
@@ -114,20 +130,16 @@ TEST(CoreBound, FallsToTheBestTheClausesAllowAndNoFurther) {
     if (seed % 3 == 0) file.Entries[1].Points = -20;
     if (seed % 4 == 0) file.Entries[2].Text = file.Entries[0].Text;
     const SolverPuzzle puzzle = MakeSolverPuzzle(file);
-    std::atomic<bool> stop{false};
-    Incumbent incumbent(std::numeric_limits<long long>::max(), stop);
-    Budget budget = Budget::Steps(std::numeric_limits<std::uint64_t>::max() / 2, stop);
-    ASSERT_TRUE(SearchExactly(puzzle, incumbent, budget));
-
+    const long long best = ProvenBest(puzzle).first;
     SatSolver sat;
     SatEncoding encoding(puzzle, sat);
-    ASSERT_TRUE(encoding.Build(budget));
+    BuildClauses(encoding);
     const PointsAtStake stake(puzzle, encoding);
     CoreBound cores(stake);
     int coresFound = 0;
     while (SolveUnder(sat, cores.Assumptions()) == SatSolver::Answer::Unsatisfiable) {
       ASSERT_TRUE(cores.Relax(sat, 1'000'000));
-      EXPECT_GE(cores.Bound(), incumbent.Score());
+      EXPECT_GE(cores.Bound(), best);
       ASSERT_LT(++coresFound, 100);
     }
     EXPECT_EQ(ScoreOf(puzzle, encoding.ArrangementOf(sat)), cores.Bound());
