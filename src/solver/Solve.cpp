@@ -10,16 +10,35 @@
 #include "solver/AnnealingSearch.h"
 #include "solver/ExactSearch.h"
 #include "solver/NeighbourhoodSearch.h"
+#include "solver/SatSearch.h"
 
 namespace {
 
 // Steps of work in about a second of one core of the development machine.
 constexpr double kStepsPerSecond = 2.9e8;
 constexpr double kGlanceSeconds = 0.02;
+constexpr double kSatShare = 0.5;
 
 // Puzzles this small are worth most of the time for a proof.
 bool WorthAProof(const SolverPuzzle& puzzle) {
   return puzzle.words.size() <= 16 && puzzle.size <= 10;
+}
+
+// Where its clauses fit, the neighbourhoods have the first half of the time,
+// in one run (they restart from an empty board, and short runs never get past
+// it), and the SAT search the second: it finds the dense boards the local
+// searches miss, and proves. True when the SAT search proves the incumbent
+// best.
+bool SearchThenSat(const SolverPuzzle& puzzle, std::uint64_t seed, Incumbent& incumbent,
+                   double seconds, const std::function<Budget(double)>& budgetFor) {
+  Budget neighbourhoods = budgetFor(seconds * (1 - kSatShare));
+  SearchNeighbourhoods(puzzle, seed, incumbent, neighbourhoods);
+  Budget bySat = budgetFor(seconds * kSatShare);
+  if (SatSearch(puzzle, seed, incumbent).Continue(bySat)) return true;
+  // Time the SAT search leaves, should its clauses outgrow their room, goes
+  // to the neighbourhoods again.
+  if (!bySat.Spent()) SearchNeighbourhoods(puzzle, seed, incumbent, bySat);
+  return false;
 }
 
 }  // namespace
@@ -59,6 +78,9 @@ SolveResult Solve(const SolverPuzzle& puzzle, const SolveOptions& options,
     Budget proof = budgetFor(proofSeconds);
     if (puzzle.searchesEveryWord && SearchExactly(puzzle, incumbent, proof)) {
       proven = stop = true;
+    } else if (FitsSatSearch(puzzle)) {
+      if (SearchThenSat(puzzle, options.seed, incumbent, restSeconds, budgetFor))
+        proven = stop = true;
     } else if (options.threads > 1) {
       Budget rest = budgetFor(restSeconds);
       SearchNeighbourhoods(puzzle, options.seed, incumbent, rest);
