@@ -67,8 +67,9 @@ bench-solver: setup
 	cmake --build $(BENCH_BUILD) -j $(JOBS) --target tsubura_solver_bench sample_puzzles
 	./$(BENCH_BUILD)/bench/tsubura_solver_bench $(BENCH_BUILD)
 
-# make bench-generator: the generator's targets (about an hour and a half):
-# its time on one core, and the levels it states measured again by the solver.
+# make bench-generator: the generator's targets (about three hours;
+# GENERATOR_BENCH_PUZZLES=N measures N puzzles a level instead of 50): its time
+# on one core, and the levels it states measured again independently.
 bench-generator: setup
 	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(BENCH_BUILD) -j $(JOBS) --target tsubura_generator_bench
