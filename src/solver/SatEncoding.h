@@ -61,7 +61,6 @@ class SatEncoding {
   }
   void AddPlaces();
   void AddOncePerWord(int word, const std::vector<int>& places);
-  void AddCells();
   void AddCell(std::size_t cell);
   void AddClosedRuns();
   void AddWholeWordRuns();

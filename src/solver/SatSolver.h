@@ -24,7 +24,6 @@ class SatSolver {
   SatSolver& operator=(const SatSolver&) = delete;
 
   int NewVariable() { return ++variables_; }
-  int Variables() const { return variables_; }
   void Add(std::initializer_list<int> clause);
   void Add(const std::vector<int>& clause);
   std::uint64_t Literals() const { return literals_; }
