@@ -2,15 +2,14 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <optional>
-#include <random>
 #include <string>
 
 #include "generator/ArrangeWords.h"
 #include "generator/PuzzleOfWords.h"
 #include "generator/TimePlan.h"
 #include "generator/WordPool.h"
+#include "platform/SeededRandom.h"
 #include "solver/GreedyRestarts.h"
 
 namespace {
@@ -113,7 +112,7 @@ class Generator {
   const GenerateOptions& options_;
   const Settings settings_;
   TimePlan plan_;
-  std::mt19937_64 random_;
+  SeededRandom random_;
   int arrangements_ = 0;  // arrangements made so far for the level asked for
 };
 
@@ -132,7 +131,7 @@ Arranged Generator::Arrange(const std::vector<ListedWord>& pool, int count, bool
                             double seconds) {
   const std::atomic<bool> never{false};
   Budget budget = plan_.Take(seconds, never);
-  return ArrangeWords(pool, options_.size, count, dense, random_(), budget);
+  return ArrangeWords(pool, options_.size, count, dense, random_.Next(), budget);
 }
 
 GeneratedPuzzle Generator::Puzzle(const Arranged& arranged) {
@@ -143,10 +142,10 @@ GeneratedPuzzle Generator::Puzzle(const Arranged& arranged) {
   // The solver lists the words highest points first: the arrangement follows
   // them there.
   Arrangement start;
-  for (const auto& [text, placement] : arranged.placed) {
+  for (const auto& placed : arranged.placed) {
     const auto found = std::find_if(puzzle.words.begin(), puzzle.words.end(),
-                                    [&](const SolverWord& w) { return w.text == text; });
-    start.push_back(placement);
+                                    [&](const SolverWord& w) { return w.text == placed.first; });
+    start.push_back(placed.second);
     start.back().word = static_cast<int>(found - puzzle.words.begin());
   }
   made.measure = {puzzle.fittingPoints, -1, puzzle.upperBound, 0};
@@ -185,11 +184,10 @@ std::optional<GeneratedPuzzle> Generator::Candidate(Level level,
                                                     int count) {
   // How far from the level a glance puts an arrangement: for a hard one, the
   // further above greedy restarts the nearer; for a normal one, the nearer
-  // its aim, allowing for what longer restarts find.
+  // its aim by ratio, allowing for what longer restarts find.
   auto distance = [&](const Measure& m) {
-    return level == Level::Hard
-               ? -Above(m)
-               : std::abs(std::log(Above(m) / settings_.glanceGrowth / kNormalAim));
+    const double aimed = Above(m) / settings_.glanceGrowth / kNormalAim;
+    return level == Level::Hard ? -Above(m) : std::max(aimed, 1 / aimed);
   };
   std::optional<GeneratedPuzzle> made;
   for (int i = 0; i < settings_.round; ++i) {
