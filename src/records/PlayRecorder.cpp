@@ -43,6 +43,9 @@ void PlayRecorder::Opened(const Game& game, PuzzleRecord known) {
   current_ = keeper_.Read<PuzzleRecord>(
       [&known](Records& records) { return records.Find(known.fingerprint).value_or(known); },
       known);
+  // The stored board as left is the last session's: from now on it is the
+  // board on screen, which is what a best made at once must keep.
+  current_->leftBoard = known.leftBoard;
   seen_ = PlacementOf(game.Puzzle);
   leftUnwritten_ = false;
   reachedThisTime_ = false;

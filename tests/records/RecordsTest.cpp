@@ -38,6 +38,18 @@ std::unique_ptr<Sqlite> Open(const TempFolder& folder) {
   return std::move(opened.db);
 }
 
+// What the file holds of a puzzle, read through a connection of its own.
+PuzzleRecord Stored(const TempFolder& folder, const std::string& fingerprint) {
+  Sqlite db(folder.Path(kRecordsFileName));
+  return Records(db).Find(fingerprint).value_or(PuzzleRecord{});
+}
+
+int PlacedIn(const Bytes& board) {
+  const auto decoded = DecodePuzzleFile(board);
+  const auto* file = std::get_if<PuzzleFile>(&decoded);
+  return file ? file->PlacedCount : -1;
+}
+
 // Runs `work` in a child process and returns its pid.
 template <typename Work>
 pid_t Child(Work work) {
@@ -206,6 +218,34 @@ TEST(PlayRecorder, TheBoardAsLeftIsWrittenAtMostEveryFewSecondsAndWhenLeft) {
   recorder.Observe(play.game, 8500);
   recorder.Leave();
   EXPECT_EQ(placedAsKept(), 1) << "leaving the puzzle writes what is left";
+}
+
+TEST(PlayRecorder, ACompleteFileThatBeatsTheBestIsKeptWithItsOwnBoard) {
+  TempFolder folder;
+  RecordsKeeper keeper(folder.Path(), "2026-12-09");
+  PlayRecorder recorder(keeper);
+  GameWithWords play(5, {u"ねこ", u"いぬ"});
+  auto place = [&play](int k) {
+    play.puzzle.Word(k).Placed = 1;
+    play.puzzle.Word(k).Row = static_cast<std::int16_t>(2 * k);
+    ++play.puzzle.PlacedCount;
+    play.puzzle.Score += play.puzzle.Word(k).Points;
+  };
+  play.puzzle.Incomplete = 0;
+  place(1);
+  recorder.Opened(play.game, Known(""));
+  recorder.Observe(play.game, 0);
+  recorder.Leave();
+  // The same puzzle solved elsewhere: a file with both words placed.
+  place(2);
+  recorder.Opened(play.game, Known(""));
+  recorder.Observe(play.game, 100);
+  keeper.Flush();
+
+  const PuzzleRecord stored = Stored(folder, recorder.Current()->fingerprint);
+  EXPECT_EQ(stored.best, 30);
+  EXPECT_EQ(PlacedIn(stored.bestBoard), 2) << "the board that made the best";
+  EXPECT_EQ(PlacedIn(stored.leftBoard), 2) << "the board on screen";
 }
 
 TEST(Statistics, StreaksRunAcrossMonthAndYearEndsAndEndOnAMissedDay) {
