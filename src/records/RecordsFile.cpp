@@ -35,6 +35,9 @@ void CheckWhole(Sqlite& db) {
 
 long long CheckedVersion(Sqlite& db) {
   const long long version = db.Value("PRAGMA user_version");
+  // quick_check does not read the header's version: a damaged byte there can
+  // make it negative.
+  if (version < 0) throw SqliteError::Damaged("the records file is damaged");
   if (version > kSchemaVersion)
     throw SqliteError::Damaged("the records come from a newer version of the game");
   return version;

@@ -13,6 +13,7 @@
 #include "fakes/TempFolder.h"
 #include "files/PuzzleFiles.h"
 #include "platform/ByteFile.h"
+#include "platform/Utf8.h"
 #include "records/Fingerprint.h"
 #include "records/PlayRecorder.h"
 #include "records/Records.h"
@@ -179,17 +180,22 @@ TEST(Records, ADamagedOrNewerFileIsMovedAsideUnchangedAndANewOneBegun) {
   ASSERT_TRUE(opened.db);
   EXPECT_NE(opened.notice.find(u"Records-2026-12-09.db"), std::u16string::npos);
   EXPECT_EQ(ReadBytes(folder.Path("Records-2026-12-09.db")), garbage);
-  Records(*opened.db).Remember(Known("a"));
-  opened.db.reset();
-
-  {
-    Sqlite newer(file);
-    newer.Execute("PRAGMA user_version = 99");
+  // From a newer game, and with a damaged header byte that reads as a
+  // negative version.
+  int moved = 1;
+  for (const char* version : {"99", "-1"}) {
+    SCOPED_TRACE(version);
+    Records(*opened.db).Remember(Known("a"));
+    opened.db.reset();
+    Sqlite(file).Execute(std::string("PRAGMA user_version = ") + version);
+    const Bytes before = *ReadBytes(file);
+    opened = OpenRecordsFile(folder.Path(), "2026-12-09");
+    const std::string aside = "Records-2026-12-09-" + std::to_string(++moved) + ".db";
+    EXPECT_NE(opened.notice.find(*Utf8ToUtf16(aside)), std::u16string::npos);
+    EXPECT_EQ(ReadBytes(folder.Path(aside)), before);
+    ASSERT_TRUE(opened.db);
+    EXPECT_FALSE(Records(*opened.db).Find("a")) << "a new, empty database";
   }
-  const Bytes before = *ReadBytes(file);
-  opened = OpenRecordsFile(folder.Path(), "2026-12-09");
-  EXPECT_EQ(ReadBytes(folder.Path("Records-2026-12-09-2.db")), before);
-  EXPECT_FALSE(Records(*opened.db).Find("a")) << "a new, empty database";
 }
 
 TEST(PlayRecorder, TheBoardAsLeftIsWrittenAtMostEveryFewSecondsAndWhenLeft) {
