@@ -96,7 +96,8 @@ OpenedRecords OpenRecordsFile(const std::string& folder, const std::string& toda
   try {
     return {OpenForPlay(file.string()), u""};
   } catch (const SqliteError& error) {
-    // A busy or failing disk is not the file's fault: it is left alone.
+    // A file that could not be opened, a busy one or a failing disk is not
+    // damaged: it is left alone.
     if (!error.IsDamage())
       return {nullptr, u"記録のファイルを開けません。" + std::u16string(kWithout)};
   }

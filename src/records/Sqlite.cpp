@@ -18,7 +18,7 @@ SqliteError SqliteError::Damaged(std::string what) {
 }
 
 bool SqliteError::IsDamage() const {
-  return code_ == SQLITE_CORRUPT || code_ == SQLITE_NOTADB || code_ == SQLITE_CANTOPEN;
+  return code_ == SQLITE_CORRUPT || code_ == SQLITE_NOTADB;
 }
 
 Statement::Statement(sqlite3* db, std::string_view sql) : db_(db) {

@@ -14,8 +14,8 @@ struct sqlite3_stmt;
 class SqliteError {
  public:
   SqliteError(std::string what, int code) : what_(std::move(what)), code_(code) {}
-  // A file that is not a database, is damaged, or cannot be opened at all:
-  // unlike a busy one, waiting will not help.
+  // A file that was read and is not a database or is damaged. One that could
+  // not be opened (a permission, a lock) or a failing disk is not.
   static SqliteError Damaged(std::string what);
   const std::string& What() const { return what_; }
   bool IsDamage() const;

@@ -198,6 +198,29 @@ TEST(Records, ADamagedOrNewerFileIsMovedAsideUnchangedAndANewOneBegun) {
   }
 }
 
+TEST(Records, AFileThatCannotBeOpenedIsLeftAsItIsAndPlayGoesOnWithoutRecords) {
+  TempFolder folder;
+  Records(*Open(folder)).Remember(Known("a"));
+  const std::string file = folder.Path(kRecordsFileName);
+  const Bytes before = *ReadBytes(file);
+  namespace fs = std::filesystem;
+  fs::permissions(folder.Path(), fs::perms::all);
+  fs::permissions(file, fs::perms::none);  // another user's file, say
+  const pid_t player = Child([&] {
+    // Root reads any file: the player is someone else.
+    if (getuid() == 0 && setresuid(65534, 65534, 65534) != 0) _exit(2);
+    const OpenedRecords opened = OpenRecordsFile(folder.Path(), "2026-12-09");
+    _exit(!opened.db && opened.notice == u"記録のファイルを開けません。記録なしで遊べます。" ? 0
+                                                                                             : 1);
+  });
+  int status = 0;
+  waitpid(player, &status, 0);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "exit " << WEXITSTATUS(status);
+  fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write);
+  EXPECT_EQ(ReadBytes(file), before);
+  EXPECT_FALSE(fs::exists(folder.Path("Records-2026-12-09.db"))) << "nothing moved aside";
+}
+
 TEST(PlayRecorder, TheBoardAsLeftIsWrittenAtMostEveryFewSecondsAndWhenLeft) {
   TempFolder folder;
   RecordsKeeper keeper(folder.Path(), "2026-12-09");
