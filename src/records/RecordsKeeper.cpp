@@ -18,13 +18,26 @@ RecordsKeeper::~RecordsKeeper() {
 }
 
 void RecordsKeeper::Write(std::function<void(Records&)> change) {
-  Enqueue([change = std::move(change)](Records* records) {
+  Enqueue([this, change = std::move(change)](Records* records) {
     if (!records) return;
     try {
       change(*records);
     } catch (const SqliteError&) {
+      SayFailedOnce();
     }
   });
+}
+
+void RecordsKeeper::SayFailedOnce() {
+  if (std::exchange(failureSaid_, true)) return;
+  Say(u"記録を残せませんでした。ディスクの空きや書き込みの権限を確かめてください。");
+}
+
+void RecordsKeeper::Say(std::u16string_view text) {
+  if (text.empty()) return;
+  std::lock_guard lock(mutex_);
+  if (!notice_.empty()) notice_ += u"\n";
+  notice_ += text;
 }
 
 void RecordsKeeper::Flush() {
@@ -49,10 +62,7 @@ void RecordsKeeper::Run(std::string folder, std::string today) {
   OpenedRecords opened = OpenRecordsFile(folder, today);
   std::optional<Records> records;
   if (opened.db) records.emplace(*opened.db);
-  {
-    std::lock_guard lock(mutex_);
-    notice_ = std::move(opened.notice);
-  }
+  Say(opened.notice);
   // Queued work is finished before the thread ends, so that nothing the
   // player did is dropped on the way out.
   for (;;) {

@@ -25,8 +25,9 @@ class RecordsKeeper {
   RecordsKeeper(const RecordsKeeper&) = delete;
   RecordsKeeper& operator=(const RecordsKeeper&) = delete;
 
-  // Queues a change. One that fails is dropped: records are never worth an
-  // error in the middle of play.
+  // Queues a change. One that fails is dropped, and the player told once:
+  // records are never worth stopping play for. Later changes are tried as
+  // usual, so writing resumes once the disk has room again.
   void Write(std::function<void(Records&)> change);
 
   // Runs `query` after every queued change and returns its result, or
@@ -55,6 +56,9 @@ class RecordsKeeper {
   using Job = std::function<void(Records*)>;
   void Enqueue(Job job);
   void Run(std::string folder, std::string today);
+  // Adds to what the player will be told.
+  void Say(std::u16string_view text);
+  void SayFailedOnce();
 
   const std::string folder_, today_;
   std::mutex mutex_;
@@ -62,5 +66,6 @@ class RecordsKeeper {
   std::deque<Job> jobs_;
   bool stopping_ = false;
   std::u16string notice_;
+  bool failureSaid_ = false;  // only on the records' thread
   std::thread thread_;
 };

@@ -110,6 +110,10 @@ void Sqlite::Execute(std::string_view sql) {
   if (sqlite3_exec(db_, text.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK) Fail(db_);
 }
 
+void Sqlite::RollBack() noexcept {
+  if (!sqlite3_get_autocommit(db_)) sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+}
+
 long long Sqlite::Value(std::string_view sql) {
   Statement statement = Prepare(sql);
   return statement.Step() ? statement.Integer(0) : 0;

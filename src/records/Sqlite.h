@@ -75,18 +75,23 @@ class Sqlite {
 
   // Runs `work` in one transaction, taken for writing at once so that a
   // second game waits at the start instead of failing half-way.
+  // A failed commit is undone too: left open, it would refuse every later
+  // transaction.
   template <typename Work>
   void Transaction(Work&& work) {
     Execute("BEGIN IMMEDIATE");
     try {
       work();
+      Execute("COMMIT");
     } catch (...) {
-      Execute("ROLLBACK");
+      RollBack();
       throw;
     }
-    Execute("COMMIT");
   }
 
  private:
+  // Undoes the open transaction, if SQLite has not already done so.
+  void RollBack() noexcept;
+
   sqlite3* db_ = nullptr;
 };

@@ -11,6 +11,7 @@
 
 #include "fakes/GameWithWords.h"
 #include "fakes/TempFolder.h"
+#include "fakes/WriteLimit.h"
 #include "files/PuzzleFiles.h"
 #include "platform/ByteFile.h"
 #include "platform/Utf8.h"
@@ -219,6 +220,42 @@ TEST(Records, AFileThatCannotBeOpenedIsLeftAsItIsAndPlayGoesOnWithoutRecords) {
   fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write);
   EXPECT_EQ(ReadBytes(file), before);
   EXPECT_FALSE(fs::exists(folder.Path("Records-2026-12-09.db"))) << "nothing moved aside";
+}
+
+TEST(Sqlite, ACommitHeldUpByAReaderIsUndoneAndTheNextWriteGoesThrough) {
+  TempFolder folder;
+  Sqlite db(folder.Path("x.db"));  // a rollback journal: a reader holds up a commit
+  db.Execute("CREATE TABLE t (a); INSERT INTO t VALUES (1); PRAGMA busy_timeout = 10");
+  {
+    Sqlite other(folder.Path("x.db"));
+    Statement reading = other.Prepare("SELECT a FROM t");
+    ASSERT_TRUE(reading.Step());
+    EXPECT_THROW(db.Transaction([&] { db.Execute("UPDATE t SET a = 2"); }), SqliteError);
+  }
+  db.Transaction([&] { db.Execute("UPDATE t SET a = 3"); });
+  EXPECT_EQ(Sqlite(folder.Path("x.db")).Value("SELECT a FROM t"), 3);
+}
+
+TEST(RecordsKeeper, AFailedCommitIsUndoneSaidOnceAndWritingGoesOnOnceTheDiskHasRoom) {
+  TempFolder folder;
+  RecordsKeeper keeper(folder.Path(), "2026-12-09");
+  keeper.Write([](Records& r) { r.Remember(Known("a")); });
+  keeper.Flush();
+  EXPECT_EQ(keeper.TakeNotice(), u"");
+  auto best = [&keeper](long long score, std::size_t bytes) {
+    keeper.Write([=](Records& r) { r.RecordBest("a", score, Bytes(bytes, 7), "now"); });
+    keeper.Flush();
+  };
+  {
+    const WriteLimit full(std::filesystem::file_size(folder.Path("Records.db-wal")));
+    best(10, 100000);
+    EXPECT_NE(keeper.TakeNotice().find(u"記録を残せません"), std::u16string::npos);
+    best(11, 100000);
+    EXPECT_EQ(keeper.TakeNotice(), u"") << "said once";
+    EXPECT_EQ(Stored(folder, "a").best, std::nullopt) << "nothing of a failed write is kept";
+  }
+  best(20, 10);
+  EXPECT_EQ(Stored(folder, "a").best, 20);
 }
 
 TEST(PlayRecorder, TheBoardAsLeftIsWrittenAtMostEveryFewSecondsAndWhenLeft) {
