@@ -18,13 +18,8 @@ RecordsKeeper::~RecordsKeeper() {
 }
 
 void RecordsKeeper::Write(std::function<void(Records&)> change) {
-  Enqueue([this, change = std::move(change)](Records* records) {
-    if (!records) return;
-    try {
-      change(*records);
-    } catch (const SqliteError&) {
-      SayFailedOnce();
-    }
+  Enqueue([change = std::move(change)](Records* records) {
+    if (records) change(*records);
   });
 }
 
@@ -59,7 +54,14 @@ void RecordsKeeper::Enqueue(Job job) {
 }
 
 void RecordsKeeper::Run(std::string folder, std::string today) {
-  OpenedRecords opened = OpenRecordsFile(folder, today);
+  // Nothing thrown on this thread may end the game: a failure is said, and
+  // the game plays on, with or without its records.
+  OpenedRecords opened;
+  try {
+    opened = OpenRecordsFile(folder, today);
+  } catch (...) {
+    SayFailedOnce();
+  }
   std::optional<Records> records;
   if (opened.db) records.emplace(*opened.db);
   Say(opened.notice);
@@ -72,6 +74,10 @@ void RecordsKeeper::Run(std::string folder, std::string today) {
     Job job = std::move(jobs_.front());
     jobs_.pop_front();
     lock.unlock();
-    job(records ? &*records : nullptr);
+    try {
+      job(records ? &*records : nullptr);
+    } catch (...) {
+      SayFailedOnce();
+    }
   }
 }

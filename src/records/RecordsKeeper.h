@@ -31,7 +31,7 @@ class RecordsKeeper {
   void Write(std::function<void(Records&)> change);
 
   // Runs `query` after every queued change and returns its result, or
-  // `fallback` when there are no records.
+  // `fallback` when there are no records or the query fails.
   template <typename Result>
   Result Read(std::function<Result(Records&)> query, Result fallback) {
     auto answer = std::make_shared<std::promise<Result>>();
@@ -39,8 +39,9 @@ class RecordsKeeper {
     Enqueue([answer, query, fallback](Records* records) {
       try {
         answer->set_value(records ? query(*records) : fallback);
-      } catch (const SqliteError&) {
+      } catch (...) {
         answer->set_value(fallback);
+        throw;
       }
     });
     return result.get();

@@ -115,4 +115,19 @@ TEST_F(Targets, ADamagedRecordsFileIsToldOnceAndPlayGoesOn) {
   EXPECT_EQ(Line(), QStringLiteral("目標 20点")) << "a new file, told of the shipped puzzles";
 }
 
+TEST_F(Targets, ARecordsFailureIsToldOnceAndPlayGoesOn) {
+  Ship(20, "known");
+  // A shipped list damaged past reading: a file name no disk takes.
+  std::ofstream((AppDir() + "/targets.txt").toStdString(), std::ios::app)
+      << std::string(300, 'x') << ".tbr\tながい\t-\t10\tknown\n";
+  DialogAnswerer answerer({}, {AppDir() + "/tiny.tbr"});
+  Window().MenuItem(QStringLiteral("ファイルを開く"))->trigger();
+  for (int pass = 0; pass < 3; ++pass) app->RunPass();
+  ASSERT_EQ(answerer.messages.size(), 1u);
+  EXPECT_TRUE(answerer.messages[0].startsWith(QStringLiteral("記録を残せません")));
+  EXPECT_EQ(Place(1, 0, 0, Qt::LeftButton),
+            std::vector<QString>{QStringLiteral("目標達成！\n20点")})
+      << "play goes on, and its records";
+}
+
 }  // namespace

@@ -258,6 +258,21 @@ TEST(RecordsKeeper, AFailedCommitIsUndoneSaidOnceAndWritingGoesOnOnceTheDiskHasR
   EXPECT_EQ(Stored(folder, "a").best, 20);
 }
 
+TEST(RecordsKeeper, AnythingThrownOnTheRecordsThreadIsSaidOnceAndTheThreadGoesOn) {
+  TempFolder folder;
+  RecordsKeeper keeper(folder.Path(), "2026-12-09");
+  keeper.Write([](Records&) { throw std::bad_alloc(); });
+  keeper.Write([](Records&) {
+    throw std::filesystem::filesystem_error("exists", std::make_error_code(std::errc::io_error));
+  });
+  EXPECT_EQ(keeper.Read<int>([](Records&) -> int { throw std::bad_alloc(); }, 7), 7);
+  keeper.Write([](Records& r) { r.Remember(Known("a")); });
+  keeper.Flush();
+  EXPECT_NE(keeper.TakeNotice(), u"");
+  EXPECT_EQ(keeper.TakeNotice(), u"") << "said once";
+  EXPECT_EQ(Stored(folder, "a").fingerprint, "a") << "the next change is kept";
+}
+
 TEST(PlayRecorder, TheBoardAsLeftIsWrittenAtMostEveryFewSecondsAndWhenLeft) {
   TempFolder folder;
   RecordsKeeper keeper(folder.Path(), "2026-12-09");
