@@ -46,18 +46,19 @@ long long CheckedVersion(Sqlite& db) {
 std::unique_ptr<Sqlite> OpenForPlay(const std::string& path) {
   auto db = std::make_unique<Sqlite>(path);
   CheckWhole(*db);
-  CheckedVersion(*db);
+  const bool current = CheckedVersion(*db) == kSchemaVersion;
   // WAL: readers never wait for a writer and a commit is one append. A
   // process killed at any moment loses nothing committed; NORMAL syncs at
   // checkpoints, which is enough short of a power cut.
   db->Execute("PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL");
-  // The version is read again inside each step: a second game may have
-  // migrated the file while this one waited for it.
-  for (bool current = false; !current;) {
+  // A file at this version needs no write, so a second game writing is not
+  // waited for. The version is read again inside each step: a second game
+  // may have migrated the file while this one waited for it.
+  for (bool migrated = current; !migrated;) {
     db->Transaction([&] {
       const long long version = CheckedVersion(*db);
-      current = version == kSchemaVersion;
-      if (current) return;
+      migrated = version == kSchemaVersion;
+      if (migrated) return;
       db->Execute(kMigrations[static_cast<std::size_t>(version)]);
       db->Execute("PRAGMA user_version = " + std::to_string(version + 1));
     });

@@ -1,5 +1,6 @@
 #include "records/RecordsKeeper.h"
 
+#include <future>
 #include <utility>
 
 #include "records/RecordsFile.h"
@@ -35,8 +36,25 @@ void RecordsKeeper::Say(std::u16string_view text) {
   notice_ += text;
 }
 
+void RecordsKeeper::Reply(std::function<void()> answer) {
+  std::lock_guard lock(mutex_);
+  answers_.push_back(std::move(answer));
+}
+
+void RecordsKeeper::DeliverAnswers() {
+  std::deque<std::function<void()>> ready;
+  {
+    std::lock_guard lock(mutex_);
+    ready.swap(answers_);
+  }
+  for (auto& answer : ready) answer();
+}
+
 void RecordsKeeper::Flush() {
-  if (Started()) Read<bool>([](Records&) { return true; }, true);
+  if (!Started()) return;
+  std::promise<void> done;
+  Enqueue([&done](Records*) { done.set_value(); });
+  done.get_future().wait();
 }
 
 std::u16string RecordsKeeper::TakeNotice() {
