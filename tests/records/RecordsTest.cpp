@@ -319,36 +319,50 @@ TEST(PlayRecorder, ACompleteFileThatBeatsTheBestIsKeptWithItsOwnBoard) {
   TempFolder folder;
   RecordsKeeper keeper(folder.Path(), "2026-12-09");
   PlayRecorder recorder(keeper);
-  GameWithWords play(5, {u"ねこ", u"いぬ"});
-  auto place = [&play](int k) {
-    play.puzzle.Word(k).Placed = 1;
-    play.puzzle.Word(k).Row = static_cast<std::int16_t>(2 * k);
-    ++play.puzzle.PlacedCount;
-    play.puzzle.Score += play.puzzle.Word(k).Points;
+  GameWithWords play(5, {u"ねこ", u"いぬ", u"とり"});
+  play.puzzle.Incomplete = 0;
+  auto place = [&play](int k, int placed) {
+    play.puzzle.Word(k).Placed = static_cast<std::int16_t>(placed);
+    play.puzzle.Word(k).Row = static_cast<std::int16_t>(k);
+    play.puzzle.PlacedCount += placed ? 1 : -1;
+    play.puzzle.Score += (placed ? 1 : -1) * play.puzzle.Word(k).Points;
   };
   auto answered = [&keeper] {
     keeper.Flush();
     keeper.DeliverAnswers();
   };
-  play.puzzle.Incomplete = 0;
-  place(1);
+  auto stored = [&] {
+    keeper.Flush();
+    return Stored(folder, recorder.Current()->fingerprint);
+  };
+  place(1, 1);
   recorder.Opened(play.game, Known(""));
   answered();
   recorder.Observe(play.game, 0);
-  recorder.Leave();
-  // The same puzzle solved elsewhere: a file with both words placed, seen
-  // complete before the records tell the best it has to beat.
-  place(2);
-  recorder.Opened(play.game, Known(""));
-  recorder.Observe(play.game, 100);
-  answered();
-  recorder.Observe(play.game, 200);
-  keeper.Flush();
 
-  const PuzzleRecord stored = Stored(folder, recorder.Current()->fingerprint);
-  EXPECT_EQ(stored.best, 30);
-  EXPECT_EQ(PlacedIn(stored.bestBoard), 2) << "the board that made the best";
-  EXPECT_EQ(PlacedIn(stored.leftBoard), 2) << "the board on screen";
+  // The same puzzle solved further elsewhere: a file with two words placed.
+  place(2, 1);
+  recorder.Leave();
+  recorder.Opened(play.game, Known(""));
+  answered();
+  recorder.Observe(play.game, 0);
+  EXPECT_EQ(stored().best, 30);
+  EXPECT_EQ(PlacedIn(stored().bestBoard), 2) << "the board that made the best";
+  EXPECT_EQ(PlacedIn(stored().leftBoard), 2) << "the board on screen";
+
+  // One with three, its third word taken back before the records answer.
+  place(3, 1);
+  recorder.Leave();
+  recorder.Opened(play.game, Known(""));
+  recorder.Observe(play.game, 0);
+  place(3, 0);
+  recorder.Observe(play.game, 0);
+  answered();
+  recorder.Observe(play.game, 0);
+  recorder.Leave();
+  EXPECT_EQ(stored().best, 60) << "judged when the records answer";
+  EXPECT_EQ(PlacedIn(stored().bestBoard), 3);
+  EXPECT_EQ(PlacedIn(stored().leftBoard), 2);
 }
 
 TEST(Statistics, StreaksRunAcrossMonthAndYearEndsAndEndOnAMissedDay) {
