@@ -8,6 +8,7 @@
 #include <random>
 
 #include "NinetyEntryFile.h"
+#include "SilentOutput.h"
 #include "app/GameApp.h"
 #include "board/BoardPaint.h"
 #include "board/BoardPicture.h"
@@ -98,11 +99,6 @@ void BM_PlacementRuleOnACrowdedBoard(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_PlacementRuleOnACrowdedBoard);
-
-class SilentOutput : public WaveOutput {
- public:
-  void Play(const Bytes&) override {}
-};
 
 void BM_StartUpToFirstPaintedWindow(benchmark::State& state) {
   for (auto _ : state) {

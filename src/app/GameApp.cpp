@@ -193,7 +193,7 @@ void GameApp::OpenSearch() {
 }
 
 void GameApp::OpenDailyPuzzle(std::chrono::year_month_day day) {
-  if (!records_->OpenKeptDaily(day)) MakePuzzle(true, day);
+  records_->OpenKeptDaily(day, [this, day] { MakePuzzle(true, day); });
 }
 
 void GameApp::MakePuzzle(bool daily, std::chrono::year_month_day day) {

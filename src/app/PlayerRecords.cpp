@@ -18,6 +18,12 @@ namespace {
 
 constexpr std::u16string_view kTitle = u"ツブラ";
 
+void Bring(QWidget* window) {
+  window->show();
+  window->raise();
+  window->activateWindow();
+}
+
 }  // namespace
 
 PlayerRecords::PlayerRecords(Game& game, Formain& window, const KeyState& keys, const QIcon& icon,
@@ -59,6 +65,7 @@ void PlayerRecords::PuzzleOpened() {
 }
 
 void PlayerRecords::AfterPass() {
+  keeper_.DeliverAnswers();
   if (const std::u16string notice = keeper_.TakeNotice(); !notice.empty())
     game_.host.ShowMessage(notice, kTitle, 1, u"Ok", u"", u"");
   if (auto reached = recorder_.Observe(game_, Milliseconds())) celebration_ = reached;
@@ -86,62 +93,70 @@ void PlayerRecords::Finish() {
   keeper_.Flush();
 }
 
-bool PlayerRecords::OpenKeptDaily(Day day) {
+void PlayerRecords::OpenKeptDaily(Day day, std::function<void()> make) {
+  if (std::exchange(dailyAsked_, true)) return;
   const std::string date = DateText(day);
-  const auto kept = Keeper().Read<std::optional<PuzzleRecord>>(
-      [&date](Records& records) -> std::optional<PuzzleRecord> {
+  Keeper().Ask<std::optional<RecordedPuzzle>>(
+      [date](Records& records) -> std::optional<RecordedPuzzle> {
         const auto daily = records.Day(date);
-        return daily ? records.Find(daily->fingerprint) : std::nullopt;
+        return daily ? LookUpPuzzle(records, daily->fingerprint) : std::nullopt;
       },
-      std::nullopt);
-  if (!kept || !WhyNotOpenable(*kept).empty()) return false;
-  PuzzleRecord origin = *kept;
-  origin.daily = date;
-  ExpectOpening(origin);
-  const bool opened = OpenRecordedPuzzle(game_, *kept);
-  ForgetOpening();
-  return opened;
+      std::nullopt,
+      [this, date, make = std::move(make)](std::optional<RecordedPuzzle> kept) {
+        dailyAsked_ = false;
+        if (kept) {
+          PuzzleRecord origin = kept->record;
+          origin.daily = date;
+          ExpectOpening(origin);
+          const bool opened = OpenRecordedPuzzle(game_, *kept);
+          ForgetOpening();
+          if (opened) return;
+        }
+        make();
+      });
 }
 
-void PlayerRecords::OpenRecord(const PuzzleRecord& record) {
+void PlayerRecords::OpenRecord(const RecordedPuzzle& puzzle) {
   if (!PlayerStillWantsToOpen(game_)) return;
-  ExpectOpening(record);
-  OpenRecordedPuzzle(game_, record);
+  ExpectOpening(puzzle.record);
+  OpenRecordedPuzzle(game_, puzzle);
   ForgetOpening();
 }
 
 void PlayerRecords::OpenChooser() {
   if (!chooser_) {
-    auto puzzles = Keeper().Read<std::vector<PuzzleRecord>>(
-        [](Records& records) { return records.List(); }, {});
     chooser_ = new PuzzleChooser(
-        &window_, icon_, std::move(puzzles),
-        [this](const std::string& fingerprint) {
-          return keeper_.Read<std::optional<PuzzleRecord>>(
-              [&fingerprint](Records& records) { return records.Find(fingerprint); }, std::nullopt);
+        &window_, icon_,
+        [this](const std::string& fingerprint, PuzzleChooser::Reply reply) {
+          keeper_.Ask<std::optional<RecordedPuzzle>>(
+              [fingerprint](Records& records) { return LookUpPuzzle(records, fingerprint); },
+              std::nullopt, std::move(reply));
         },
-        [this](const PuzzleRecord& record) { OpenRecord(record); });
+        [this](const RecordedPuzzle& puzzle) { OpenRecord(puzzle); });
+    Keeper().Ask<std::vector<ListedPuzzle>>(
+        ListPuzzles, {}, [chooser = chooser_](std::vector<ListedPuzzle> puzzles) {
+          if (chooser) chooser->ShowPuzzles(std::move(puzzles));
+        });
   }
-  chooser_->show();
-  chooser_->raise();
-  chooser_->activateWindow();
+  Bring(chooser_);
 }
 
 void PlayerRecords::OpenRecordsWindow() {
-  if (!recordsWindow_) {
-    struct Everything {
-      std::vector<PuzzleRecord> puzzles;
-      std::vector<DailyRecord> days;
-    };
-    Everything all = Keeper().Read<Everything>(
-        [](Records& records) {
-          return Everything{records.List(), records.Days()};
-        },
-        {});
-    recordsWindow_ = new RecordsWindow(&window_, icon_, std::move(all.puzzles), std::move(all.days),
-                                       LocalDate(), openDay_);
-  }
-  recordsWindow_->show();
-  recordsWindow_->raise();
-  recordsWindow_->activateWindow();
+  if (recordsWindow_) return Bring(recordsWindow_);
+  struct Everything {
+    std::vector<PuzzleRecord> puzzles;
+    std::vector<DailyRecord> days;
+  };
+  Keeper().Ask<Everything>(
+      [](Records& records) {
+        return Everything{records.List(), records.Days()};
+      },
+      {},
+      [this](Everything all) {
+        if (!recordsWindow_) {
+          recordsWindow_ = new RecordsWindow(&window_, icon_, std::move(all.puzzles),
+                                             std::move(all.days), LocalDate(), openDay_);
+        }
+        Bring(recordsWindow_);
+      });
 }

@@ -9,6 +9,7 @@
 
 #include "game/Game.h"
 #include "platform/GameFolders.h"
+#include "records/OpenRecordedPuzzle.h"
 #include "records/PlayRecorder.h"
 #include "records/RecordsKeeper.h"
 
@@ -19,7 +20,8 @@ class RecordsWindow;
 
 // The records side of the running game: it keeps the record of the puzzle in
 // play as the player plays, shows its target line, says when a target is
-// reached, and opens the windows パズルを選ぶ and 記録.
+// reached, and opens the windows パズルを選ぶ and 記録. It never waits for
+// the records: what it asks is answered after a later pass.
 class PlayerRecords {
  public:
   using Day = std::chrono::year_month_day;
@@ -40,9 +42,9 @@ class PlayerRecords {
   // Before the game ends: what was played is written out.
   void Finish();
 
-  // The puzzle of the day of `day` as the player left it, when it was made
-  // before; false when it has to be made.
-  bool OpenKeptDaily(Day day);
+  // Opens the puzzle of the day of `day` as the player left it, when it was
+  // made before; otherwise calls `make`. Both come once the records answer.
+  void OpenKeptDaily(Day day, std::function<void()> make);
 
   void OpenChooser();
   void OpenRecordsWindow();
@@ -50,7 +52,7 @@ class PlayerRecords {
  private:
   // The records, told of the shipped puzzles the first time they are needed.
   RecordsKeeper& Keeper();
-  void OpenRecord(const PuzzleRecord& record);
+  void OpenRecord(const RecordedPuzzle& puzzle);
   void ShowLine();
   // A reached target is told once play rests: never in the middle of a drag
   // or while a key is held.
@@ -66,6 +68,7 @@ class PlayerRecords {
   PlayRecorder recorder_;
   std::optional<PuzzleRecord> origin_;
   std::optional<Celebration> celebration_;
+  bool dailyAsked_ = false;  // a puzzle of the day is on its way
   QPointer<PuzzleChooser> chooser_;
   QPointer<RecordsWindow> recordsWindow_;
 };

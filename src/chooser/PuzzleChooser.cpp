@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -39,9 +40,8 @@ QImage PreviewOf(const PuzzleRecord& puzzle, qreal ratio) {
 
 }  // namespace
 
-PuzzleChooser::PuzzleChooser(QWidget* owner, const QIcon& icon, std::vector<PuzzleRecord> puzzles,
-                             Find find, Open open)
-    : QDialog(owner), find_(std::move(find)), open_(std::move(open)) {
+PuzzleChooser::PuzzleChooser(QWidget* owner, const QIcon& icon, LookUp lookUp, Open open)
+    : QDialog(owner), lookUp_(std::move(lookUp)), open_(std::move(open)) {
   setObjectName(QStringLiteral("パズルを選ぶ"));
   setWindowTitle(QStringLiteral("パズルを選ぶ"));
   setWindowIcon(icon);
@@ -89,7 +89,7 @@ PuzzleChooser::PuzzleChooser(QWidget* owner, const QIcon& icon, std::vector<Puzz
   layout->addLayout(left, 1);
   layout->addLayout(right);
 
-  BuildList(std::move(puzzles));
+  BuildList();
   connect(Filter, &QLineEdit::textChanged, this, [this](const QString& text) {
     filter_->SetText(text);
     ShowSelected();
@@ -105,8 +105,8 @@ PuzzleChooser::PuzzleChooser(QWidget* owner, const QIcon& icon, std::vector<Puzz
   List->setFocus();
 }
 
-void PuzzleChooser::BuildList(std::vector<PuzzleRecord> puzzles) {
-  table_ = new PuzzleTable(std::move(puzzles), this);
+void PuzzleChooser::BuildList() {
+  table_ = new PuzzleTable(this);
   filter_ = new PuzzleFilter(this);
   filter_->setSourceModel(table_);
   filter_->setSortRole(Qt::UserRole);
@@ -126,6 +126,10 @@ void PuzzleChooser::BuildList(std::vector<PuzzleRecord> puzzles) {
   connect(List->selectionModel(), &QItemSelectionModel::selectionChanged, this,
           &PuzzleChooser::ShowSelected);
   connect(List, &QTableView::activated, this, &PuzzleChooser::OpenSelected);
+}
+
+void PuzzleChooser::ShowPuzzles(std::vector<ListedPuzzle> puzzles) {
+  table_->Show(std::move(puzzles));
   if (filter_->rowCount() > 0) List->selectRow(0);
   ShowSelected();
 }
@@ -146,6 +150,12 @@ QString PuzzleChooser::WhyNotSelected() const {
   return row ? table_->WhyNot(*row) : QString();
 }
 
+const RecordedPuzzle* PuzzleChooser::Whole() const {
+  const PuzzleRecord* selected = Selected();
+  return selected && whole_ && whole_->record.fingerprint == selected->fingerprint ? &*whole_
+                                                                                   : nullptr;
+}
+
 void PuzzleChooser::ShowSelected() {
   const PuzzleRecord* selected = Selected();
   OpenButton->setEnabled(selected && WhyNotSelected().isEmpty());
@@ -154,15 +164,33 @@ void PuzzleChooser::ShowSelected() {
     Preview->clear();
     return;
   }
-  const std::optional<PuzzleRecord> whole = find_(selected->fingerprint);
-  Preview->setPixmap(QPixmap::fromImage(PreviewOf(whole.value_or(*selected), devicePixelRatioF())));
+  const RecordedPuzzle* whole = Whole();
+  Preview->setPixmap(
+      QPixmap::fromImage(PreviewOf(whole ? whole->record : *selected, devicePixelRatioF())));
+  if (whole) return;
+  lookUp_(selected->fingerprint, [chooser = QPointer(this)](std::optional<RecordedPuzzle> found) {
+    if (chooser) chooser->Found(std::move(found));
+  });
+}
+
+void PuzzleChooser::Found(std::optional<RecordedPuzzle> found) {
+  const PuzzleRecord* selected = Selected();
+  // An answer for a row no longer selected is not needed any more.
+  if (!found || !selected || found->record.fingerprint != selected->fingerprint) return;
+  whole_ = std::move(found);
+  ShowSelected();
+  if (std::exchange(openWhenFound_, "") == whole_->record.fingerprint) OpenSelected();
 }
 
 void PuzzleChooser::OpenSelected() {
   const PuzzleRecord* selected = Selected();
   if (!selected || !WhyNotSelected().isEmpty()) return;
-  const std::optional<PuzzleRecord> whole = find_(selected->fingerprint);
-  const PuzzleRecord chosen = whole.value_or(*selected);
+  const RecordedPuzzle* whole = Whole();
+  if (!whole) {
+    openWhenFound_ = selected->fingerprint;
+    return;
+  }
+  const RecordedPuzzle chosen = *whole;
   close();
   open_(chosen);
 }

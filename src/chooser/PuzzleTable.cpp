@@ -5,7 +5,6 @@
 #include "generator/Level.h"
 #include "platform/QtText.h"
 #include "records/Achievement.h"
-#include "records/OpenRecordedPuzzle.h"
 #include "records/Statistics.h"
 
 namespace {
@@ -23,14 +22,18 @@ QVariant Number(const std::optional<long long>& value) {
 
 }  // namespace
 
-PuzzleTable::PuzzleTable(std::vector<PuzzleRecord> puzzles, QObject* parent)
-    : QAbstractTableModel(parent), puzzles_(std::move(puzzles)) {
-  whyNot_.reserve(puzzles_.size());
-  for (const PuzzleRecord& puzzle : puzzles_) whyNot_.push_back(ToQString(WhyNotOpenable(puzzle)));
+void PuzzleTable::Show(std::vector<ListedPuzzle> puzzles) {
+  beginResetModel();
+  rows_ = std::move(puzzles);
+  endResetModel();
+}
+
+QString PuzzleTable::WhyNot(int row) const {
+  return ToQString(Row(row).whyNot);
 }
 
 int PuzzleTable::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : static_cast<int>(puzzles_.size());
+  return parent.isValid() ? 0 : static_cast<int>(rows_.size());
 }
 
 int PuzzleTable::columnCount(const QModelIndex& parent) const {
@@ -45,9 +48,9 @@ QVariant PuzzleTable::data(const QModelIndex& index, int role) const {
     case Qt::UserRole:
       return SortKey(puzzle, index.column());
     case Qt::ToolTipRole:
-      return WhyNot(index.row()).isEmpty() ? QVariant() : WhyNot(index.row());
+      return Row(index.row()).whyNot.empty() ? QVariant() : WhyNot(index.row());
     case Qt::ForegroundRole:
-      return WhyNot(index.row()).isEmpty() ? QVariant() : QBrush(Qt::gray);
+      return Row(index.row()).whyNot.empty() ? QVariant() : QBrush(Qt::gray);
     case Qt::TextAlignmentRole:
       return index.column() == Name ? QVariant() : QVariant(Qt::AlignRight | Qt::AlignVCenter);
     default:

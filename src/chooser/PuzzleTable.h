@@ -4,7 +4,7 @@
 #include <QSortFilterProxyModel>
 #include <vector>
 
-#include "records/PuzzleRecord.h"
+#include "records/OpenRecordedPuzzle.h"
 
 // The puzzles of the records as the chooser lists them, one row each, in the
 // order given (most recently played first). Each column sorts by its value
@@ -13,11 +13,13 @@ class PuzzleTable : public QAbstractTableModel {
  public:
   enum Column { Name, Size, Words, Level, Target, Best, Stars, LastPlayed, kColumnCount };
 
-  explicit PuzzleTable(std::vector<PuzzleRecord> puzzles, QObject* parent = nullptr);
+  using QAbstractTableModel::QAbstractTableModel;
+  // Lists these puzzles instead.
+  void Show(std::vector<ListedPuzzle> puzzles);
 
-  const PuzzleRecord& Puzzle(int row) const { return puzzles_[static_cast<std::size_t>(row)]; }
+  const PuzzleRecord& Puzzle(int row) const { return Row(row).record; }
   // Why a row cannot be opened: "" when it can.
-  const QString& WhyNot(int row) const { return whyNot_[static_cast<std::size_t>(row)]; }
+  QString WhyNot(int row) const;
 
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
@@ -28,8 +30,9 @@ class PuzzleTable : public QAbstractTableModel {
   QVariant Text(const PuzzleRecord& puzzle, int column) const;
   QVariant SortKey(const PuzzleRecord& puzzle, int column) const;
 
-  std::vector<PuzzleRecord> puzzles_;
-  std::vector<QString> whyNot_;
+  const ListedPuzzle& Row(int row) const { return rows_[static_cast<std::size_t>(row)]; }
+
+  std::vector<ListedPuzzle> rows_;
 };
 
 // Rows whose name or level holds the filter text, and only those not yet

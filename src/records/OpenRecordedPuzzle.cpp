@@ -1,14 +1,13 @@
 #include "records/OpenRecordedPuzzle.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <variant>
 
 #include "files/OpenPuzzle.h"
-#include "files/PuzzleFile.h"
 #include "platform/ByteFile.h"
 #include "platform/Utf8.h"
 #include "records/Fingerprint.h"
+#include "records/Records.h"
 
 namespace {
 
@@ -29,21 +28,33 @@ std::optional<PuzzleFile> StillThere(const PuzzleRecord& record) {
 
 }  // namespace
 
-bool OpenRecordedPuzzle(Game& game, const PuzzleRecord& record) {
-  const std::optional<PuzzleFile> onDisk = StillThere(record);
+std::optional<RecordedPuzzle> LookUpPuzzle(Records& records, const std::string& fingerprint) {
+  std::optional<PuzzleRecord> record = records.Find(fingerprint);
+  if (!record) return std::nullopt;
+  std::optional<PuzzleFile> file = StillThere(*record);
+  return RecordedPuzzle{std::move(*record), std::move(file)};
+}
+
+std::vector<ListedPuzzle> ListPuzzles(Records& records) {
+  std::vector<ListedPuzzle> listed;
+  for (PuzzleRecord& record : records.List()) {
+    const bool openable = record.hasBoard || StillThere(record);
+    listed.push_back(
+        {std::move(record), openable ? u"" : u"ファイルが見つからず、記録にも盤面がありません。"});
+  }
+  return listed;
+}
+
+bool OpenRecordedPuzzle(Game& game, const RecordedPuzzle& puzzle) {
+  const PuzzleRecord& record = puzzle.record;
   std::optional<PuzzleFile> left = Decoded(record.leftBoard);
-  if (!left) left = onDisk;
+  if (!left) left = puzzle.file;
   if (!left) return false;
-  const std::string path = onDisk ? record.path : "";
+  const std::string path = puzzle.file ? record.path : "";
   std::string name = record.name;
   std::replace(name.begin(), name.end(), '/', '-');
   game.MadeName = path.empty() ? name : "";
   game.host.SetText1(Utf8ToUtf16(path.empty() ? record.name : path).value_or(u""));
   PutPuzzleInPlay(game, *left, path);
   return true;
-}
-
-std::u16string WhyNotOpenable(const PuzzleRecord& record) {
-  if (record.hasBoard || StillThere(record)) return u"";
-  return u"ファイルが見つからず、記録にも盤面がありません。";
 }

@@ -1,5 +1,7 @@
 #include "records/PlayRecorder.h"
 
+#include <utility>
+
 #include "files/PuzzleFile.h"
 #include "platform/LocalDate.h"
 #include "records/Fingerprint.h"
@@ -40,12 +42,30 @@ void PlayRecorder::Opened(const Game& game, PuzzleRecord known) {
     records.Played(known.fingerprint, now);
     if (!known.daily.empty()) records.RecordDaily(known.daily, known.fingerprint, {}, false);
   });
-  current_ = keeper_.Read<PuzzleRecord>(
-      [&known](Records& records) { return records.Find(known.fingerprint).value_or(known); },
-      known);
+  const int opening = ++openings_;
+  keeper_.Ask<std::optional<PuzzleRecord>>(
+      [fingerprint = known.fingerprint](Records& records) { return records.Find(fingerprint); },
+      std::nullopt,
+      [this, opening](std::optional<PuzzleRecord> stored) { Found(opening, std::move(stored)); });
+  current_ = std::move(known);
+  found_ = false;
+  unjudged_.reset();
+  celebration_.reset();
   seen_ = PlacementOf(game.Puzzle);
   leftUnwritten_ = false;
   reachedThisTime_ = false;
+}
+
+void PlayRecorder::Found(int opening, std::optional<PuzzleRecord> stored) {
+  if (opening != openings_) return;  // another puzzle was opened since
+  if (stored) {
+    // The stored board as left is the last session's: the board on screen
+    // takes its place.
+    stored->leftBoard = std::move(current_->leftBoard);
+    current_ = std::move(*stored);
+  }
+  found_ = true;
+  if (unjudged_) celebration_ = Judge(*std::exchange(unjudged_, std::nullopt));
 }
 
 std::optional<Celebration> PlayRecorder::Observe(const Game& game, std::int64_t now) {
@@ -57,14 +77,14 @@ std::optional<Celebration> PlayRecorder::Observe(const Game& game, std::int64_t 
     leftUnwritten_ = true;
   }
 
-  std::optional<Celebration> celebration;
+  std::optional<Celebration> celebration = std::exchange(celebration_, std::nullopt);
   if (puzzle.Incomplete == 0 && puzzle.PlacedCount > 0) {
-    const long long score = puzzle.Score;
-    if (!current_->best || score > *current_->best) {
-      celebration = CelebrationOf(*current_, score);
-      RecordBest(score);
+    CompleteBoard complete{puzzle.Score, current_->leftBoard};
+    if (found_) {
+      if (auto judged = Judge(complete)) celebration = judged;
+    } else if (!unjudged_ || complete.score > unjudged_->score) {
+      unjudged_ = std::move(complete);
     }
-    if (current_->target && score >= *current_->target && !reachedThisTime_) CountReached();
   }
   if (leftUnwritten_ && now - leftWrittenAt_ >= kLeftBoardMilliseconds) {
     Leave();
@@ -81,20 +101,32 @@ void PlayRecorder::Leave() {
        now = LocalTimestamp()](Records& records) { records.RecordLeft(fingerprint, board, now); });
 }
 
-void PlayRecorder::RecordBest(long long score) {
+std::optional<Celebration> PlayRecorder::Judge(const CompleteBoard& complete) {
+  std::optional<Celebration> celebration;
+  if (!current_->best || complete.score > *current_->best) {
+    celebration = CelebrationOf(*current_, complete.score);
+    RecordBest(complete);
+  }
+  if (current_->target && complete.score >= *current_->target && !reachedThisTime_) CountReached();
+  return celebration;
+}
+
+void PlayRecorder::RecordBest(const CompleteBoard& complete) {
   PuzzleRecord& r = *current_;
-  if (r.target && score > *r.target) {
-    r.target = score;
+  if (r.target && complete.score > *r.target) {
+    r.target = complete.score;
     r.proven = false;
   }
-  r.best = score;
-  r.bestBoard = r.leftBoard;
+  r.best = complete.score;
+  r.bestBoard = complete.board;
   const bool reached = r.Reached();
   keeper_.Write([r, reached, now = LocalTimestamp()](Records& records) {
     records.RecordBest(r.fingerprint, *r.best, r.bestBoard, now);
     if (!r.daily.empty()) records.RecordDaily(r.daily, r.fingerprint, r.best, reached);
   });
-  leftUnwritten_ = false;
+  // The best board is kept as the board as left too: a later one, judged
+  // late, still has to be written.
+  leftUnwritten_ = r.bestBoard != r.leftBoard;
 }
 
 void PlayRecorder::CountReached() {

@@ -35,6 +35,9 @@ void CheckWhole(Sqlite& db) {
 
 long long CheckedVersion(Sqlite& db) {
   const long long version = db.Value("PRAGMA user_version");
+  // quick_check does not read the header's version: a damaged byte there can
+  // make it negative.
+  if (version < 0) throw SqliteError::Damaged("the records file is damaged");
   if (version > kSchemaVersion)
     throw SqliteError::Damaged("the records come from a newer version of the game");
   return version;
@@ -43,18 +46,19 @@ long long CheckedVersion(Sqlite& db) {
 std::unique_ptr<Sqlite> OpenForPlay(const std::string& path) {
   auto db = std::make_unique<Sqlite>(path);
   CheckWhole(*db);
-  CheckedVersion(*db);
+  const bool current = CheckedVersion(*db) == kSchemaVersion;
   // WAL: readers never wait for a writer and a commit is one append. A
   // process killed at any moment loses nothing committed; NORMAL syncs at
   // checkpoints, which is enough short of a power cut.
   db->Execute("PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL");
-  // The version is read again inside each step: a second game may have
-  // migrated the file while this one waited for it.
-  for (bool current = false; !current;) {
+  // A file at this version needs no write, so a second game writing is not
+  // waited for. The version is read again inside each step: a second game
+  // may have migrated the file while this one waited for it.
+  for (bool migrated = current; !migrated;) {
     db->Transaction([&] {
       const long long version = CheckedVersion(*db);
-      current = version == kSchemaVersion;
-      if (current) return;
+      migrated = version == kSchemaVersion;
+      if (migrated) return;
       db->Execute(kMigrations[static_cast<std::size_t>(version)]);
       db->Execute("PRAGMA user_version = " + std::to_string(version + 1));
     });
@@ -93,7 +97,8 @@ OpenedRecords OpenRecordsFile(const std::string& folder, const std::string& toda
   try {
     return {OpenForPlay(file.string()), u""};
   } catch (const SqliteError& error) {
-    // A busy or failing disk is not the file's fault: it is left alone.
+    // A file that could not be opened, a busy one or a failing disk is not
+    // damaged: it is left alone.
     if (!error.IsDamage())
       return {nullptr, u"記録のファイルを開けません。" + std::u16string(kWithout)};
   }

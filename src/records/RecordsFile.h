@@ -15,9 +15,10 @@ struct OpenedRecords {
 
 inline constexpr const char* kRecordsFileName = "Records.db";
 
-// A file that cannot be opened, is damaged or comes from a newer version of
-// the game is moved aside unchanged ("Records-2026-12-09.db" beside it) and a
-// new one begun. `today` names the moved file.
+// A file that is damaged or comes from a newer version of the game is moved
+// aside unchanged ("Records-2026-12-09.db" beside it) and a new one begun;
+// one that cannot be opened is left as it is, and the game plays without
+// records this time. `today` names the moved file.
 OpenedRecords OpenRecordsFile(const std::string& folder, const std::string& today);
 
 // Opens an existing records file only to read it, checking it whole first;

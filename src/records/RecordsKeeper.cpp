@@ -1,5 +1,6 @@
 #include "records/RecordsKeeper.h"
 
+#include <future>
 #include <utility>
 
 #include "records/RecordsFile.h"
@@ -19,16 +20,41 @@ RecordsKeeper::~RecordsKeeper() {
 
 void RecordsKeeper::Write(std::function<void(Records&)> change) {
   Enqueue([change = std::move(change)](Records* records) {
-    if (!records) return;
-    try {
-      change(*records);
-    } catch (const SqliteError&) {
-    }
+    if (records) change(*records);
   });
 }
 
+void RecordsKeeper::SayFailedOnce() {
+  if (std::exchange(failureSaid_, true)) return;
+  Say(u"記録を残せませんでした。ディスクの空きや書き込みの権限を確かめてください。");
+}
+
+void RecordsKeeper::Say(std::u16string_view text) {
+  if (text.empty()) return;
+  std::lock_guard lock(mutex_);
+  if (!notice_.empty()) notice_ += u"\n";
+  notice_ += text;
+}
+
+void RecordsKeeper::Reply(std::function<void()> answer) {
+  std::lock_guard lock(mutex_);
+  answers_.push_back(std::move(answer));
+}
+
+void RecordsKeeper::DeliverAnswers() {
+  std::deque<std::function<void()>> ready;
+  {
+    std::lock_guard lock(mutex_);
+    ready.swap(answers_);
+  }
+  for (auto& answer : ready) answer();
+}
+
 void RecordsKeeper::Flush() {
-  if (Started()) Read<bool>([](Records&) { return true; }, true);
+  if (!Started()) return;
+  std::promise<void> done;
+  Enqueue([&done](Records*) { done.set_value(); });
+  done.get_future().wait();
 }
 
 std::u16string RecordsKeeper::TakeNotice() {
@@ -46,13 +72,17 @@ void RecordsKeeper::Enqueue(Job job) {
 }
 
 void RecordsKeeper::Run(std::string folder, std::string today) {
-  OpenedRecords opened = OpenRecordsFile(folder, today);
+  // Nothing thrown on this thread may end the game: a failure is said, and
+  // the game plays on, with or without its records.
+  OpenedRecords opened;
+  try {
+    opened = OpenRecordsFile(folder, today);
+  } catch (...) {
+    SayFailedOnce();
+  }
   std::optional<Records> records;
   if (opened.db) records.emplace(*opened.db);
-  {
-    std::lock_guard lock(mutex_);
-    notice_ = std::move(opened.notice);
-  }
+  Say(opened.notice);
   // Queued work is finished before the thread ends, so that nothing the
   // player did is dropped on the way out.
   for (;;) {
@@ -62,6 +92,10 @@ void RecordsKeeper::Run(std::string folder, std::string today) {
     Job job = std::move(jobs_.front());
     jobs_.pop_front();
     lock.unlock();
-    job(records ? &*records : nullptr);
+    try {
+      job(records ? &*records : nullptr);
+    } catch (...) {
+      SayFailedOnce();
+    }
   }
 }

@@ -18,7 +18,7 @@ SqliteError SqliteError::Damaged(std::string what) {
 }
 
 bool SqliteError::IsDamage() const {
-  return code_ == SQLITE_CORRUPT || code_ == SQLITE_NOTADB || code_ == SQLITE_CANTOPEN;
+  return code_ == SQLITE_CORRUPT || code_ == SQLITE_NOTADB;
 }
 
 Statement::Statement(sqlite3* db, std::string_view sql) : db_(db) {
@@ -108,6 +108,10 @@ Sqlite::~Sqlite() {
 void Sqlite::Execute(std::string_view sql) {
   const std::string text(sql);
   if (sqlite3_exec(db_, text.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK) Fail(db_);
+}
+
+void Sqlite::RollBack() noexcept {
+  if (!sqlite3_get_autocommit(db_)) sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
 }
 
 long long Sqlite::Value(std::string_view sql) {

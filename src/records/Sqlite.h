@@ -14,8 +14,8 @@ struct sqlite3_stmt;
 class SqliteError {
  public:
   SqliteError(std::string what, int code) : what_(std::move(what)), code_(code) {}
-  // A file that is not a database, is damaged, or cannot be opened at all:
-  // unlike a busy one, waiting will not help.
+  // A file that was read and is not a database or is damaged. One that could
+  // not be opened (a permission, a lock) or a failing disk is not.
   static SqliteError Damaged(std::string what);
   const std::string& What() const { return what_; }
   bool IsDamage() const;
@@ -75,18 +75,23 @@ class Sqlite {
 
   // Runs `work` in one transaction, taken for writing at once so that a
   // second game waits at the start instead of failing half-way.
+  // A failed commit is undone too: left open, it would refuse every later
+  // transaction.
   template <typename Work>
   void Transaction(Work&& work) {
     Execute("BEGIN IMMEDIATE");
     try {
       work();
+      Execute("COMMIT");
     } catch (...) {
-      Execute("ROLLBACK");
+      RollBack();
       throw;
     }
-    Execute("COMMIT");
   }
 
  private:
+  // Undoes the open transaction, if SQLite has not already done so.
+  void RollBack() noexcept;
+
   sqlite3* db_ = nullptr;
 };

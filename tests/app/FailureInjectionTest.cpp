@@ -1,13 +1,11 @@
 // The game against broken data folders, settings and sound files: it starts,
 // keeps what the player had, and says so when it cannot.
-#include <sys/resource.h>
-
 #include <QLabel>
-#include <csignal>
 #include <filesystem>
 #include <fstream>
 
 #include "board/BoardPicture.h"
+#include "fakes/WriteLimit.h"
 #include "ui/SettingsFile.h"
 #include "widgets/GameFixture.h"
 
@@ -85,15 +83,11 @@ TEST(FailureInjection, ASettingsFileThatCannotBeReplacedKeepsItsOldContent) {
   Bytes old = EncodeSettings(before);
   old.resize(1000, 0x5A);
   WriteBytes(path, old);
-  std::signal(SIGXFSZ, SIG_IGN);
-  rlimit limit{};
-  getrlimit(RLIMIT_FSIZE, &limit);
-  const rlimit saved = limit;
-  limit.rlim_cur = 100;  // the disk is full after 100 bytes
-  setrlimit(RLIMIT_FSIZE, &limit);
-  const bool saved_ok = SaveSettings(path, SettingsRecord{});
-  setrlimit(RLIMIT_FSIZE, &saved);
-  EXPECT_FALSE(saved_ok);
+  const bool saved = [&] {
+    const WriteLimit full(100);  // the disk is full after 100 bytes
+    return SaveSettings(path, SettingsRecord{});
+  }();
+  EXPECT_FALSE(saved);
   EXPECT_EQ(ReadBytes(path), old);
 }
 

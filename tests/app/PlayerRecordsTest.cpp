@@ -7,6 +7,7 @@
 
 #include "board/BoardPicture.h"
 #include "files/PuzzleFiles.h"
+#include "records/RecordsFile.h"
 #include "widgets/GameFixture.h"
 #include "words/WordLabel.h"
 
@@ -27,10 +28,19 @@ class Targets : public GameFixture {
         << "tiny.tbr\tちいさい\t-\t" << target << "\t" << proven << "\n";
     GameFixture::SetUp();
   }
-  void Open(std::deque<int> answers = {}) {
-    DialogAnswerer answerer(std::move(answers), {AppDir() + "/tiny.tbr"});
+  // Opens tiny.tbr and waits for what the records know of it.
+  void Open() {
+    DialogAnswerer answerer({}, {AppDir() + "/tiny.tbr"});
     Window().MenuItem(QStringLiteral("ファイルを開く"))->trigger();
-    app->RunPass();
+    EXPECT_TRUE(PassesUntil([this] { return !Line().isEmpty(); }));
+  }
+  // The messages of the passes until the records have said something.
+  std::vector<QString> OpenAndHear() {
+    DialogAnswerer answerer({}, {AppDir() + "/tiny.tbr"});
+    Window().MenuItem(QStringLiteral("ファイルを開く"))->trigger();
+    PassesUntil([&answerer] { return !answerer.messages.empty(); });
+    for (int pass = 0; pass < 3; ++pass) app->RunPass();
+    return answerer.messages;
   }
   // Places word k from cell (x, y), across or down, and lets a pass run.
   std::vector<QString> Place(int k, int x, int y, Qt::MouseButton button) {
@@ -106,13 +116,38 @@ TEST_F(Targets, ADamagedRecordsFileIsToldOnceAndPlayGoesOn) {
   QDir().mkpath(AppDir() + "/Data");
   std::ofstream((AppDir() + "/Data/Records.db").toStdString()) << std::string(4096, 'x');
   Ship(20, "known");
+  const std::vector<QString> messages = OpenAndHear();
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_TRUE(messages[0].contains(QStringLiteral("Records-"))) << messages[0].toStdString();
+  EXPECT_EQ(Line(), QStringLiteral("目標 20点")) << "a new file, told of the shipped puzzles";
+}
+
+TEST_F(Targets, ARecordsFailureIsToldOnceAndPlayGoesOn) {
+  Ship(20, "known");
+  // A shipped list damaged past reading: a file name no disk takes.
+  std::ofstream((AppDir() + "/targets.txt").toStdString(), std::ios::app)
+      << std::string(300, 'x') << ".tbr\tながい\t-\t10\tknown\n";
+  const std::vector<QString> messages = OpenAndHear();
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_TRUE(messages[0].startsWith(QStringLiteral("記録を残せません")));
+  EXPECT_EQ(Place(1, 0, 0, Qt::LeftButton),
+            std::vector<QString>{QStringLiteral("目標達成！\n20点")})
+      << "play goes on, and its records";
+}
+
+TEST_F(Targets, TheFirstPuzzleOpensWhileAnotherGameHoldsTheRecordsAndItsRecordFollows) {
+  Ship(20, "known");
+  const std::string data = (AppDir() + "/Data").toStdString();
+  OpenRecordsFile(data, "today");
+  Sqlite otherGame(data + "/" + kRecordsFileName);
+  otherGame.Execute("BEGIN IMMEDIATE");
   DialogAnswerer answerer({}, {AppDir() + "/tiny.tbr"});
   Window().MenuItem(QStringLiteral("ファイルを開く"))->trigger();
-  for (int pass = 0; pass < 3; ++pass) app->RunPass();
-  ASSERT_EQ(answerer.messages.size(), 1u);
-  EXPECT_TRUE(answerer.messages[0].contains(QStringLiteral("Records-")))
-      << answerer.messages[0].toStdString();
-  EXPECT_EQ(Line(), QStringLiteral("目標 20点")) << "a new file, told of the shipped puzzles";
+  EXPECT_EQ(State().Puzzle.WordCount, 2) << "the puzzle is in play";
+  EXPECT_EQ(Line(), QString()) << "its record has not come yet";
+  otherGame.Execute("COMMIT");
+  EXPECT_TRUE(PassesUntil([this] { return Line() == QStringLiteral("目標 20点"); }));
+  EXPECT_EQ(answerer.messages, std::vector<QString>{}) << "nothing went wrong";
 }
 
 }  // namespace

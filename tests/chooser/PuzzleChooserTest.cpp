@@ -39,6 +39,8 @@ class Chooser : public GameFixture {
     auto* chooser = Window().findChild<PuzzleChooser*>();
     chooser->activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(chooser));
+    EXPECT_TRUE(PassesUntil([chooser] { return chooser->List->model()->rowCount() > 0; }))
+        << "the list comes when the records have it";
     return chooser;
   }
   static QStringList Names(PuzzleChooser* chooser) {
@@ -67,8 +69,7 @@ TEST_F(Chooser, ListsSortsFiltersAndOpensWithReturn) {
   chooser->List->selectRow(0);
   QPointer<PuzzleChooser> watched(chooser);
   QTest::keyClick(chooser->List, Qt::Key_Return);
-  app->RunPass();
-  EXPECT_TRUE(Gone(watched));
+  EXPECT_TRUE(PassesUntil([&watched] { return Gone(watched); }));
   EXPECT_EQ(State().Puzzle.WordCount, 3);
   EXPECT_EQ(State().Puzzle.Word(1).Placed, 1) << "the board as the player left it";
   EXPECT_EQ(State().OpenedPath, (AppDir() + "/p3.tbr").toStdString());
@@ -79,7 +80,7 @@ TEST_F(Chooser, APuzzleWhoseFileIsGoneOpensFromTheRecords) {
   PuzzleChooser* chooser = OpenChooser();
   chooser->List->selectRow(1);
   QTest::mouseClick(chooser->OpenButton, Qt::LeftButton);
-  app->RunPass();
+  PassesUntil([this] { return State().Puzzle.WordCount == 3; });
   EXPECT_EQ(State().Puzzle.WordCount, 3);
   EXPECT_EQ(State().Puzzle.Word(1).Placed, 1);
   EXPECT_EQ(State().OpenedPath, "");

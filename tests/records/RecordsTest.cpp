@@ -5,14 +5,17 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 
 #include "fakes/GameWithWords.h"
 #include "fakes/TempFolder.h"
+#include "fakes/WriteLimit.h"
 #include "files/PuzzleFiles.h"
 #include "platform/ByteFile.h"
+#include "platform/Utf8.h"
 #include "records/Fingerprint.h"
 #include "records/PlayRecorder.h"
 #include "records/Records.h"
@@ -36,6 +39,20 @@ std::unique_ptr<Sqlite> Open(const TempFolder& folder) {
   OpenedRecords opened = OpenRecordsFile(folder.Path(), "2026-12-09");
   EXPECT_EQ(opened.notice, u"");
   return std::move(opened.db);
+}
+
+// What the file holds of a puzzle, read through a connection of its own.
+PuzzleRecord Stored(const TempFolder& folder, const std::string& fingerprint) {
+  Sqlite db(folder.Path(kRecordsFileName));
+  return Records(db).Find(fingerprint).value_or(PuzzleRecord{});
+}
+
+int PlacedIn(const Bytes& board) {
+  const auto decoded = DecodePuzzleFile(board);
+  const auto* file = std::get_if<PuzzleFile>(&decoded);
+  return file ? static_cast<int>(std::count_if(file->Entries.begin(), file->Entries.end(),
+                                               [](const auto& e) { return e.Placed; }))
+              : -1;
 }
 
 // Runs `work` in a child process and returns its pid.
@@ -100,19 +117,22 @@ TEST(Records, WhatIsWrittenIsReadBackAndBestsOnlyRise) {
   EXPECT_FALSE(records.Find("c"));
 }
 
-TEST(Records, AKilledWriterLosesNoCommittedBest) {
+TEST(Records, AKilledWriterLosesNothingItCommitted) {
   TempFolder folder;
   Open(folder).reset();
+  auto board = [](long long n) { return Bytes(2000, static_cast<std::uint8_t>(n)); };
   int pipe_[2];
   ASSERT_EQ(pipe(pipe_), 0);
+  // Each commit is a puzzle of its own, reported once it is committed.
   const pid_t writer = Child([&] {
     close(pipe_[0]);
     auto db = Open(folder);
     Records records(*db);
-    records.Remember(Known("a"));
-    for (long long score = 1;; ++score) {
-      records.RecordBest("a", score, Bytes(2000, static_cast<std::uint8_t>(score)), "now");
-      if (write(pipe_[1], &score, sizeof score) != sizeof score) _exit(1);
+    for (long long n = 1;; ++n) {
+      PuzzleRecord puzzle = Known(std::to_string(n));
+      puzzle.leftBoard = board(n);
+      records.Remember(puzzle);
+      if (write(pipe_[1], &n, sizeof n) != sizeof n) _exit(1);
     }
   });
   close(pipe_[1]);
@@ -123,12 +143,18 @@ TEST(Records, AKilledWriterLosesNoCommittedBest) {
   waitpid(writer, nullptr, 0);
   for (long long more; read(pipe_[0], &more, sizeof more) == sizeof more;) committed = more;
   close(pipe_[0]);
+  ASSERT_GE(committed, 300) << "the writer stopped before it was killed";
 
   auto db = Open(folder);
   Statement check = db->Prepare("PRAGMA integrity_check");
   ASSERT_TRUE(check.Step());
   EXPECT_EQ(check.Text(0), "ok");
-  EXPECT_GE(Records(*db).Find("a")->best.value_or(0), committed);
+  Records records(*db);
+  for (long long n = 1; n <= committed; ++n) {
+    const auto kept = records.Find(std::to_string(n));
+    ASSERT_TRUE(kept) << "commit " << n << " of " << committed << " lost";
+    EXPECT_EQ(kept->leftBoard, board(n));
+  }
 }
 
 TEST(Records, TwoGamesWritingAtOnceBothKeepEverything) {
@@ -167,17 +193,99 @@ TEST(Records, ADamagedOrNewerFileIsMovedAsideUnchangedAndANewOneBegun) {
   ASSERT_TRUE(opened.db);
   EXPECT_NE(opened.notice.find(u"Records-2026-12-09.db"), std::u16string::npos);
   EXPECT_EQ(ReadBytes(folder.Path("Records-2026-12-09.db")), garbage);
-  Records(*opened.db).Remember(Known("a"));
-  opened.db.reset();
-
-  {
-    Sqlite newer(file);
-    newer.Execute("PRAGMA user_version = 99");
+  // From a newer game, and with a damaged header byte that reads as a
+  // negative version.
+  int moved = 1;
+  for (const char* version : {"99", "-1"}) {
+    SCOPED_TRACE(version);
+    Records(*opened.db).Remember(Known("a"));
+    opened.db.reset();
+    Sqlite(file).Execute(std::string("PRAGMA user_version = ") + version);
+    const Bytes before = *ReadBytes(file);
+    opened = OpenRecordsFile(folder.Path(), "2026-12-09");
+    const std::string aside = "Records-2026-12-09-" + std::to_string(++moved) + ".db";
+    EXPECT_NE(opened.notice.find(*Utf8ToUtf16(aside)), std::u16string::npos);
+    EXPECT_EQ(ReadBytes(folder.Path(aside)), before);
+    ASSERT_TRUE(opened.db);
+    EXPECT_FALSE(Records(*opened.db).Find("a")) << "a new, empty database";
   }
+}
+
+TEST(Records, AFileThatCannotBeOpenedIsLeftAsItIsAndPlayGoesOnWithoutRecords) {
+  TempFolder folder;
+  Records(*Open(folder)).Remember(Known("a"));
+  const std::string file = folder.Path(kRecordsFileName);
   const Bytes before = *ReadBytes(file);
-  opened = OpenRecordsFile(folder.Path(), "2026-12-09");
-  EXPECT_EQ(ReadBytes(folder.Path("Records-2026-12-09-2.db")), before);
-  EXPECT_FALSE(Records(*opened.db).Find("a")) << "a new, empty database";
+  namespace fs = std::filesystem;
+  fs::permissions(folder.Path(), fs::perms::all);
+  fs::permissions(file, fs::perms::none);  // another user's file, say
+  const pid_t player = Child([&] {
+    // Root reads any file: the player is someone else.
+    if (getuid() == 0 && setresuid(65534, 65534, 65534) != 0) _exit(2);
+    const OpenedRecords opened = OpenRecordsFile(folder.Path(), "2026-12-09");
+    _exit(!opened.db && opened.notice == u"記録のファイルを開けません。記録なしで遊べます。" ? 0
+                                                                                             : 1);
+  });
+  int status = 0;
+  waitpid(player, &status, 0);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "exit " << WEXITSTATUS(status);
+  fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write);
+  EXPECT_EQ(ReadBytes(file), before);
+  EXPECT_FALSE(fs::exists(folder.Path("Records-2026-12-09.db"))) << "nothing moved aside";
+}
+
+TEST(Sqlite, ACommitHeldUpByAReaderIsUndoneAndTheNextWriteGoesThrough) {
+  TempFolder folder;
+  Sqlite db(folder.Path("x.db"));  // a rollback journal: a reader holds up a commit
+  db.Execute("CREATE TABLE t (a); INSERT INTO t VALUES (1); PRAGMA busy_timeout = 10");
+  {
+    Sqlite other(folder.Path("x.db"));
+    Statement reading = other.Prepare("SELECT a FROM t");
+    ASSERT_TRUE(reading.Step());
+    EXPECT_THROW(db.Transaction([&] { db.Execute("UPDATE t SET a = 2"); }), SqliteError);
+  }
+  db.Transaction([&] { db.Execute("UPDATE t SET a = 3"); });
+  EXPECT_EQ(Sqlite(folder.Path("x.db")).Value("SELECT a FROM t"), 3);
+}
+
+TEST(RecordsKeeper, AFailedCommitIsUndoneSaidOnceAndWritingGoesOnOnceTheDiskHasRoom) {
+  TempFolder folder;
+  RecordsKeeper keeper(folder.Path(), "2026-12-09");
+  keeper.Write([](Records& r) { r.Remember(Known("a")); });
+  keeper.Flush();
+  EXPECT_EQ(keeper.TakeNotice(), u"");
+  auto best = [&keeper](long long score, std::size_t bytes) {
+    keeper.Write([=](Records& r) { r.RecordBest("a", score, Bytes(bytes, 7), "now"); });
+    keeper.Flush();
+  };
+  {
+    const WriteLimit full(std::filesystem::file_size(folder.Path("Records.db-wal")));
+    best(10, 100000);
+    EXPECT_NE(keeper.TakeNotice().find(u"記録を残せません"), std::u16string::npos);
+    best(11, 100000);
+    EXPECT_EQ(keeper.TakeNotice(), u"") << "said once";
+    EXPECT_EQ(Stored(folder, "a").best, std::nullopt) << "nothing of a failed write is kept";
+  }
+  best(20, 10);
+  EXPECT_EQ(Stored(folder, "a").best, 20);
+}
+
+TEST(RecordsKeeper, AnythingThrownOnTheRecordsThreadIsSaidOnceAndTheThreadGoesOn) {
+  TempFolder folder;
+  RecordsKeeper keeper(folder.Path(), "2026-12-09");
+  keeper.Write([](Records&) { throw std::bad_alloc(); });
+  keeper.Write([](Records&) {
+    throw std::filesystem::filesystem_error("exists", std::make_error_code(std::errc::io_error));
+  });
+  int answer = 0;
+  keeper.Ask<int>([](Records&) -> int { throw std::bad_alloc(); }, 7, [&](int a) { answer = a; });
+  keeper.Write([](Records& r) { r.Remember(Known("a")); });
+  keeper.Flush();
+  EXPECT_NE(keeper.TakeNotice(), u"");
+  EXPECT_EQ(keeper.TakeNotice(), u"") << "said once";
+  EXPECT_EQ(Stored(folder, "a").fingerprint, "a") << "the next change is kept";
+  keeper.DeliverAnswers();
+  EXPECT_EQ(answer, 7) << "a question that fails is answered all the same";
 }
 
 TEST(PlayRecorder, TheBoardAsLeftIsWrittenAtMostEveryFewSecondsAndWhenLeft) {
@@ -188,9 +296,8 @@ TEST(PlayRecorder, TheBoardAsLeftIsWrittenAtMostEveryFewSecondsAndWhenLeft) {
   recorder.Opened(play.game, Known(""));
   const std::string id = recorder.Current()->fingerprint;
   auto placedAsKept = [&] {
-    const Bytes board =
-        keeper.Read<Bytes>([&](Records& r) { return r.Find(id)->leftBoard; }, Bytes{});
-    return std::get<PuzzleFile>(DecodePuzzleFile(board)).Entries[0].Placed;
+    keeper.Flush();
+    return PlacedIn(Stored(folder, id).leftBoard);
   };
 
   play.puzzle.Word(1).Placed = 1;
@@ -206,6 +313,56 @@ TEST(PlayRecorder, TheBoardAsLeftIsWrittenAtMostEveryFewSecondsAndWhenLeft) {
   recorder.Observe(play.game, 8500);
   recorder.Leave();
   EXPECT_EQ(placedAsKept(), 1) << "leaving the puzzle writes what is left";
+}
+
+TEST(PlayRecorder, ACompleteFileThatBeatsTheBestIsKeptWithItsOwnBoard) {
+  TempFolder folder;
+  RecordsKeeper keeper(folder.Path(), "2026-12-09");
+  PlayRecorder recorder(keeper);
+  GameWithWords play(5, {u"ねこ", u"いぬ", u"とり"});
+  play.puzzle.Incomplete = 0;
+  auto place = [&play](int k, int placed) {
+    play.puzzle.Word(k).Placed = static_cast<std::int16_t>(placed);
+    play.puzzle.Word(k).Row = static_cast<std::int16_t>(k);
+    play.puzzle.PlacedCount += placed ? 1 : -1;
+    play.puzzle.Score += (placed ? 1 : -1) * play.puzzle.Word(k).Points;
+  };
+  auto answered = [&keeper] {
+    keeper.Flush();
+    keeper.DeliverAnswers();
+  };
+  auto stored = [&] {
+    keeper.Flush();
+    return Stored(folder, recorder.Current()->fingerprint);
+  };
+  place(1, 1);
+  recorder.Opened(play.game, Known(""));
+  answered();
+  recorder.Observe(play.game, 0);
+
+  // The same puzzle solved further elsewhere: a file with two words placed.
+  place(2, 1);
+  recorder.Leave();
+  recorder.Opened(play.game, Known(""));
+  answered();
+  recorder.Observe(play.game, 0);
+  EXPECT_EQ(stored().best, 30);
+  EXPECT_EQ(PlacedIn(stored().bestBoard), 2) << "the board that made the best";
+  EXPECT_EQ(PlacedIn(stored().leftBoard), 2) << "the board on screen";
+
+  // One with three, its third word taken back before the records answer.
+  place(3, 1);
+  recorder.Leave();
+  recorder.Opened(play.game, Known(""));
+  recorder.Observe(play.game, 0);
+  place(3, 0);
+  recorder.Observe(play.game, 0);
+  answered();
+  recorder.Observe(play.game, 0);
+  recorder.Leave();
+  EXPECT_EQ(stored().best, 60) << "judged when the records answer";
+  EXPECT_EQ(PlacedIn(stored().bestBoard), 3);
+  EXPECT_EQ(PlacedIn(stored().leftBoard), 2);
 }
 
 TEST(Statistics, StreaksRunAcrossMonthAndYearEndsAndEndOnAMissedDay) {

@@ -52,8 +52,10 @@ class Diary : public GameFixture {
     const year_month_day d = Day(back);
     return QDate(int(d.year()), int(unsigned(d.month())), int(unsigned(d.day())));
   }
+  // Opens 記録, which comes when the records have answered.
   RecordsWindow* OpenWindow() {
     Window().MenuItem(QStringLiteral("記録"))->trigger();
+    PassesUntil([this] { return Window().findChild<RecordsWindow*>() != nullptr; });
     return Window().findChild<RecordsWindow*>();
   }
 };
@@ -75,7 +77,7 @@ TEST_F(Diary, CountsTheDaysCopiesAResultAndOpensAPastDay) {
 
   diary->Calendar->setSelectedDate(QDay(2));
   QTest::mouseClick(diary->OpenDayButton, Qt::LeftButton);
-  app->RunPass();
+  PassesUntil([this] { return State().Puzzle.WordCount == 3; });
   EXPECT_EQ(State().Puzzle.WordCount, 3) << "the day's puzzle, as it was left";
   EXPECT_EQ(State().Puzzle.PlacedCount, 3);
 }
@@ -89,6 +91,7 @@ TEST_F(Diary, ADayNotPlayedIsMadeFromItsDate) {
     static_cast<QDialog*>(maker)->reject();
   });
   QTest::mouseClick(diary->OpenDayButton, Qt::LeftButton);
+  PassesUntil([&title] { return !title.isEmpty(); });
   EXPECT_EQ(title, QString::fromStdString(DateText(Day(5)) + "のパズル"));
 }
 

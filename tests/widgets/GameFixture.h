@@ -81,6 +81,13 @@ class GameFixture : public ::testing::Test {
     timer->start();
   }
 
+  // Runs passes of the main loop until `done`, as the game runs while its
+  // records answer; false when that does not come within seconds.
+  bool PassesUntil(const std::function<bool()>& done) {
+    for (int pass = 0; pass < 500 && !done(); ++pass) app->RunPass();
+    return done();
+  }
+
   // Whether a window that deletes itself when it closes is gone.
   template <typename Window>
   static bool Gone(const QPointer<Window>& window) {
