@@ -58,18 +58,6 @@ QIcon ProgramIcon() {
   return icon;
 }
 
-// A day's puzzle comes headed "今日のパズル 動物（ふつう）". A past day's names
-// its date instead; the record keeps "動物（ふつう）", the day beside it.
-std::pair<std::u16string, std::string> HeadingAndName(std::u16string heading, bool daily,
-                                                      std::chrono::year_month_day day) {
-  constexpr std::u16string_view kToday = u"今日のパズル ";
-  if (!daily || !heading.starts_with(kToday)) return {heading, Utf16ToUtf8(heading)};
-  heading.erase(0, kToday.size());
-  const std::u16string prefix =
-      day == LocalDate() ? std::u16string(kToday) : *Utf8ToUtf16(DateText(day) + "のパズル ");
-  return {prefix + heading, Utf16ToUtf8(heading)};
-}
-
 }  // namespace
 
 GameApp::GameApp(const QString& appDir, WaveOutput& waveOutput)

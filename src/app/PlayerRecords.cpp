@@ -75,10 +75,7 @@ void PlayerRecords::AfterPass() {
 
 void PlayerRecords::Celebrate() {
   if (QGuiApplication::mouseButtons() != Qt::NoButton || keys_.AnyDown()) return;
-  const Celebration celebration = *std::exchange(celebration_, std::nullopt);
-  // In message mode なし only the line tells.
-  if (game_.Settings.MessageMode == kMessageNone) return;
-  game_.host.ShowMessage(CelebrationMessage(celebration), kTitle, 1, u"Ok", u"", u"");
+  TellCelebration(game_, *std::exchange(celebration_, std::nullopt));
 }
 
 void PlayerRecords::ShowLine() {

@@ -26,6 +26,18 @@ CellPaint EndMarkerLook(const PuzzleState& puzzle, std::int16_t crossStyle) {
 
 }  // namespace
 
+CellPaint LookOfCell(PuzzleState& puzzle, const SettingsRecord& settings, int x, int y) {
+  CellPaint cell{puzzle.Board(x, y), 0, 0, 0};
+  if (cell.text == kEndMarker) cell = EndMarkerLook(puzzle, settings.CrossStyle);
+  puzzle.CellText(x, y) = cell.text;
+  if (puzzle.CellMark(x, y) == kMarkShown) cell.colour = kShownCellOrange;
+  if (puzzle.CellMark(x, y) == kMarkProbed) cell.colour = kProbedCellGreen;
+  if (cell.text != kIdeographicSpace && settings.BoardFont == kFontRainbow) {
+    cell.colour = puzzle.CellColour(x, y);
+  }
+  return cell;
+}
+
 BoardPaint PaintBoard(PuzzleState& puzzle, const SettingsRecord& settings, int width, int height) {
   BoardPaint paint;
   const int n = puzzle.BoardSize;
@@ -39,18 +51,9 @@ BoardPaint PaintBoard(PuzzleState& puzzle, const SettingsRecord& settings, int w
   }
   for (int y = 0; y < n; ++y) {
     for (int x = 0; x < n; ++x) {
-      CellPaint cell{puzzle.Board(x, y), (w - 1) * x / n + 1, (w - 1) * y / n + 1, 0};
-      if (cell.text == kEndMarker) {
-        const CellPaint look = EndMarkerLook(puzzle, settings.CrossStyle);
-        cell.text = look.text;
-        cell.colour = look.colour;
-      }
-      puzzle.CellText(x, y) = cell.text;
-      if (puzzle.CellMark(x, y) == kMarkShown) cell.colour = kShownCellOrange;
-      if (puzzle.CellMark(x, y) == kMarkProbed) cell.colour = kProbedCellGreen;
-      if (cell.text != kIdeographicSpace && settings.BoardFont == kFontRainbow) {
-        cell.colour = puzzle.CellColour(x, y);
-      }
+      CellPaint cell = LookOfCell(puzzle, settings, x, y);
+      cell.left = (w - 1) * x / n + 1;
+      cell.top = (w - 1) * y / n + 1;
       if (cell.text != kEmptyCell && cell.text != kIdeographicSpace) paint.cells.push_back(cell);
     }
   }

@@ -30,6 +30,10 @@ constexpr Colour kEndMarkerNearWhite = 0xFDFDFD;
 constexpr Colour kShownCellOrange = 0x0080FF;
 constexpr Colour kProbedCellGreen = 0x00FF00;
 
+// What cell (x, y) shows: its text under the cross style (kEmptyCell for
+// nothing) and its colour, at no position. Fills the cell of CellText. Board
+// must already be rebuilt.
+CellPaint LookOfCell(PuzzleState& puzzle, const SettingsRecord& settings, int x, int y);
 // Fills CellText from Board under the cross style and describes the board of a
 // picture `width` × `height` pixels. Board must already be rebuilt.
 BoardPaint PaintBoard(PuzzleState& puzzle, const SettingsRecord& settings, int width, int height);

@@ -1,6 +1,7 @@
 #include "generator/ThemedPuzzle.h"
 
 #include "generator/DailyPuzzle.h"
+#include "platform/LocalDate.h"
 #include "platform/Utf8.h"
 
 std::variant<ThemedPuzzle, std::string> MakeThemedPuzzle(const std::vector<const Theme*>& themes,
@@ -36,4 +37,14 @@ std::variant<ThemedPuzzle, std::string> MakeDailyPuzzle(const std::vector<Theme>
 
 const Theme& AnyTheme(const std::vector<Theme>& themes, std::uint64_t seed) {
   return themes[seed % themes.size()];
+}
+
+std::pair<std::u16string, std::string> HeadingAndName(std::u16string heading, bool daily,
+                                                      std::chrono::year_month_day day) {
+  constexpr std::u16string_view kToday = u"今日のパズル ";
+  if (!daily || !heading.starts_with(kToday)) return {heading, Utf16ToUtf8(heading)};
+  heading.erase(0, kToday.size());
+  const std::u16string prefix =
+      day == LocalDate() ? std::u16string(kToday) : *Utf8ToUtf16(DateText(day) + "のパズル ");
+  return {prefix + heading, Utf16ToUtf8(heading)};
 }

@@ -3,6 +3,7 @@
 #include <atomic>
 #include <chrono>
 #include <string>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -27,6 +28,12 @@ std::variant<ThemedPuzzle, std::string> MakeThemedPuzzle(const std::vector<const
 std::variant<ThemedPuzzle, std::string> MakeDailyPuzzle(const std::vector<Theme>& themes,
                                                         std::chrono::year_month_day date,
                                                         const std::atomic<bool>& cancel);
+
+// How a made puzzle is shown and kept: a day's puzzle comes headed
+// "今日のパズル 動物（ふつう）", a past day's with its date instead; the name the
+// records keep is "動物（ふつう）", the day beside it.
+std::pair<std::u16string, std::string> HeadingAndName(std::u16string heading, bool daily,
+                                                      std::chrono::year_month_day day);
 
 // The theme "おまかせ" picks: one drawn by the seed.
 const Theme& AnyTheme(const std::vector<Theme>& themes, std::uint64_t seed);

@@ -1,6 +1,7 @@
 #include "records/Achievement.h"
 
 #include "board/Counters.h"
+#include "game/Game.h"
 #include "platform/Utf8.h"
 
 namespace {
@@ -46,6 +47,11 @@ std::u16string CelebrationMessage(const Celebration& celebration) {
       break;
   }
   return u"目標を超えました！\n新しい目標 " + Points(celebration.score);
+}
+
+void TellCelebration(Game& game, const Celebration& celebration) {
+  if (game.Settings.MessageMode == kMessageNone) return;
+  game.host.ShowMessage(CelebrationMessage(celebration), u"ツブラ", 1, u"Ok", u"", u"");
 }
 
 std::u16string DailyResult(const std::string& date, const PuzzleRecord& record, int streak) {

@@ -4,6 +4,8 @@
 
 #include "records/PuzzleRecord.h"
 
+struct Game;
+
 // What reaching a target earns, in the game's words.
 
 // "★" when the player's best reached the target, "★★" when that target is
@@ -21,6 +23,9 @@ struct Celebration {
   long long score;
 };
 std::u16string CelebrationMessage(const Celebration& celebration);
+// Says it in the game's message dialog; in message mode なし only the target
+// line tells.
+void TellCelebration(Game& game, const Celebration& celebration);
 
 // What a complete board of `score` earns when the record stood as it does;
 // nullopt when it is no new best or reaches no target.
