@@ -37,6 +37,14 @@ std::optional<Celebration> CelebrationOf(const PuzzleRecord& before, long long s
                      score};
 }
 
+void TakeNewBest(PuzzleRecord& record, long long score) {
+  if (record.target && score > *record.target) {
+    record.target = score;
+    record.proven = false;
+  }
+  record.best = score;
+}
+
 std::u16string CelebrationMessage(const Celebration& celebration) {
   switch (celebration.kind) {
     case Celebration::Kind::Reached:

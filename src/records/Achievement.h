@@ -31,6 +31,10 @@ void TellCelebration(Game& game, const Celebration& celebration);
 // nullopt when it is no new best or reaches no target.
 std::optional<Celebration> CelebrationOf(const PuzzleRecord& before, long long score);
 
+// Takes a new best complete score into the record: a score above the target
+// becomes the new target, which is then no longer proven the highest.
+void TakeNewBest(PuzzleRecord& record, long long score);
+
 // "ツブラ 2026-12-09 スポーツ（ふつう） 2130点／目標 2130点 ★ 連続 3日": a day's
 // result to share.
 std::u16string DailyResult(const std::string& date, const PuzzleRecord& record, int streak);

@@ -6,6 +6,7 @@
 
 #include "files/PuzzleFile.h"
 #include "game/Game.h"
+#include "platform/ByteFile.h"
 #include "records/PuzzleRecord.h"
 
 class Records;
@@ -25,7 +26,7 @@ struct ListedPuzzle {
 };
 
 // These two read the records and the disk: they belong on the records'
-// thread.
+// thread (RecordedPuzzles.cpp, with the store).
 std::optional<RecordedPuzzle> LookUpPuzzle(Records& records, const std::string& fingerprint);
 std::vector<ListedPuzzle> ListPuzzles(Records& records);
 
@@ -34,3 +35,6 @@ std::vector<ListedPuzzle> ListPuzzles(Records& records);
 // is saved as a made one is, under its name. False, with nothing changed,
 // when no board of it can be had. Reads nothing from the disk.
 bool OpenRecordedPuzzle(Game& game, const RecordedPuzzle& puzzle);
+
+// A kept board's puzzle; nullopt when there is none or it does not read.
+std::optional<PuzzleFile> DecodedBoard(const std::optional<Bytes>& bytes);

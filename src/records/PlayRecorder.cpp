@@ -113,11 +113,7 @@ std::optional<Celebration> PlayRecorder::Judge(const CompleteBoard& complete) {
 
 void PlayRecorder::RecordBest(const CompleteBoard& complete) {
   PuzzleRecord& r = *current_;
-  if (r.target && complete.score > *r.target) {
-    r.target = complete.score;
-    r.proven = false;
-  }
-  r.best = complete.score;
+  TakeNewBest(r, complete.score);
   r.bestBoard = complete.board;
   const bool reached = r.Reached();
   keeper_.Write([r, reached, now = LocalTimestamp()](Records& records) {

@@ -10,6 +10,8 @@ struct PageLook {
   Colour background = 0x008000;
   std::u16string face = u"ＭＳ ゴシック";
   std::u16string text1;
+  // How many puzzles were put into play: the page sees an opening by it.
+  int openings = 0;
 };
 
 // Everything the page draws, as JSON: the board cell by cell (text and

@@ -20,10 +20,12 @@
 #include "platform/Utf8.h"
 #include "records/Achievement.h"
 #include "records/Fingerprint.h"
+#include "records/OpenRecordedPuzzle.h"
 #include "records/Statistics.h"
 #include "ui/SettingsFile.h"
 #include "ui/SettingsWindow.h"
 #include "web/Json.h"
+#include "web/PageInput.h"
 #include "web/WebHost.h"
 #include "words/WordListPanel.h"
 
@@ -41,9 +43,6 @@ WebHost& Page() {
 Game& TheGame() {
   return Page().game;
 }
-
-// A pixel inside cell (column, row) of a board picture 20 pixels a cell.
-constexpr int kPitch = 20;
 
 PuzzleRecord RecordOf(double target, int proven, double best) {
   PuzzleRecord record;
@@ -89,12 +88,7 @@ EMSCRIPTEN_KEEPALIVE int tsubura_open_made(const char* path, const char* name, c
 }
 
 EMSCRIPTEN_KEEPALIVE void tsubura_board_down(int column, int row, int button) {
-  Game& game = TheGame();
-  const int width = game.Puzzle.BoardSize * kPitch + 1;
-  RecordStep(game, [&] {
-    Pimain_MouseDown(game, button, static_cast<float>(column * kPitch + kPitch / 2),
-                     static_cast<float>(row * kPitch + kPitch / 2), width);
-  });
+  PressBoardCell(TheGame(), column, row, button);
 }
 
 EMSCRIPTEN_KEEPALIVE void tsubura_board_up() {
@@ -187,15 +181,52 @@ EMSCRIPTEN_KEEPALIVE const char* tsubura_target_line(double target, int proven, 
   return KeptForPage(Utf16ToUtf8(TargetLine(RecordOf(target, proven, best))));
 }
 
-// Tells a new best complete score that reached or beat the target, as the
-// desktop does (never in message mode なし); 0 when there is nothing to tell,
-// 1 reached, 2 the highest, 3 beaten.
-EMSCRIPTEN_KEEPALIVE int tsubura_celebrate(double target, int proven, double best, double score) {
-  const auto celebration =
-      CelebrationOf(RecordOf(target, proven, best), static_cast<long long>(score));
-  if (!celebration) return 0;
-  TellCelebration(TheGame(), *celebration);
-  return 1 + static_cast<int>(celebration->kind);
+// Judges the board against the record as it stood: a complete board above the
+// best is a new best, told as the desktop tells it when it reaches or beats
+// the target (never in message mode なし). "{}" when it is none, else the
+// record after it: {"best","target","proven","reached"}.
+EMSCRIPTEN_KEEPALIVE const char* tsubura_judge(double target, int proven, double best) {
+  const PuzzleState& puzzle = TheGame().Puzzle;
+  PuzzleRecord record = RecordOf(target, proven, best);
+  if (puzzle.Incomplete != 0 || puzzle.PlacedCount == 0 ||
+      (record.best && puzzle.Score <= *record.best)) {
+    return KeptForPage("{}");
+  }
+  const long long score = puzzle.Score;
+  const auto celebration = CelebrationOf(record, score);
+  TakeNewBest(record, score);
+  const std::string answer = "{\"best\":" + std::to_string(score) + ",\"target\":" +
+                             (record.target ? std::to_string(*record.target) : "null") +
+                             ",\"proven\":" + (record.proven ? "true" : "false") +
+                             ",\"reached\":" + (record.Reached() ? "true" : "false") + "}";
+  if (celebration) TellCelebration(TheGame(), *celebration);
+  return KeptForPage(answer);
+}
+
+// A board the page kept (the puzzle as the player left it, at `path`), put
+// into play as the desktop opens a puzzle from its records, under `name`.
+EMSCRIPTEN_KEEPALIVE int tsubura_open_kept(const char* path, const char* name) {
+  RecordedPuzzle kept;
+  kept.record.name = name;
+  kept.record.leftBoard = ReadBytes(path).value_or(Bytes{});
+  return OpenRecordedPuzzle(TheGame(), kept) ? 1 : 0;
+}
+
+// Today as the player's clock says, "YYYY-MM-DD".
+EMSCRIPTEN_KEEPALIVE const char* tsubura_today() {
+  return KeptForPage(DateText(LocalDate()));
+}
+
+// A puzzle of the day asked for by its date: 1, with the reason told, when
+// there is none to open (not a date, or a day still to come), as the
+// calendar offers no such day.
+EMSCRIPTEN_KEEPALIVE int tsubura_refuse_day(const char* date) {
+  const auto day = ParseDate(date);
+  if (day && std::chrono::sys_days(*day) <= std::chrono::sys_days(LocalDate())) return 0;
+  TheGame().host.ShowMessage(
+      day ? u"まだ来ていない日のパズルは開けません。" : u"その日付のパズルはありません。",
+      u"ツブラ", 1, u"Ok", u"", u"");
+  return 1;
 }
 
 EMSCRIPTEN_KEEPALIVE const char* tsubura_daily_result(const char* date, const char* name,
@@ -217,10 +248,9 @@ EMSCRIPTEN_KEEPALIVE const char* tsubura_count_days(const char* days, const char
   const auto date = ParseDate(today);
   if (!date) return KeptForPage("{}");
   const DailyStatistics s = CountDays(records, *date);
-  return KeptForPage("{\"played\":" + std::to_string(s.played) +
-              ",\"reached\":" + std::to_string(s.reached) +
-              ",\"streak\":" + std::to_string(s.streak) +
-              ",\"longest\":" + std::to_string(s.longest) + "}");
+  return KeptForPage("{\"played\":" + std::to_string(s.played) + ",\"reached\":" +
+                     std::to_string(s.reached) + ",\"streak\":" + std::to_string(s.streak) +
+                     ",\"longest\":" + std::to_string(s.longest) + "}");
 }
 
 }  // extern "C"
