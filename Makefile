@@ -29,7 +29,7 @@ install: build
 package: build
 	cd $(BUILD) && cpack -G DEB
 
-test: test-plain test-sanitized test-threads test-package
+test: test-plain test-sanitized test-threads test-package test-web
 
 test-plain: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
@@ -50,6 +50,29 @@ test-threads: setup
 
 test-package: package
 	bash tests/install/package_check.sh $(BUILD)/tsubura_*.deb
+
+# make web: the game in the browser, a folder of static files in
+# $(WEB)/site: the logic and the generator compiled to WebAssembly (emscripten),
+# the page compiled from TypeScript, the samples made by the native build.
+# make web-run serves it on http://localhost:8080/.
+WEB ?= build-web
+.PHONY: web web-run test-web
+web:
+	@bash scripts/setup --web
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j $(JOBS) --target sample_puzzles
+	NODE_PATH=/usr/share/nodejs emcmake cmake -S . -B $(WEB)/wasm -DCMAKE_BUILD_TYPE=Release
+	NODE_PATH=/usr/share/nodejs cmake --build $(WEB)/wasm -j $(JOBS)
+	bash web/build-site.sh $(WEB)/site $(WEB)/wasm $(BUILD)
+
+web-run: web
+	node web/serve.mjs $(WEB)/site 8080 localhost
+
+# The browser's puzzles are the desktop's, byte for byte; the site played in
+# Debian's chromium, headless.
+test-web: web
+	bash tests/web/same_puzzles.sh $(BUILD)/tsubura-puzzle $(WEB)/wasm/tsubura-generate.js
+	node --test --test-concurrency=1 tests/web/
 
 # make bench: the speed of the hot paths in an optimised build.
 BENCH_BUILD ?= build-bench

@@ -1,0 +1,108 @@
+// Keeps the record of the puzzle in play, as the desktop's records do: the
+// puzzle opened, the board as left at every change, each new best complete
+// score with its board (judged, and told, by the game), the day of a puzzle
+// of the day, and the target line under the board.
+
+import type { GameView, Origin } from './game.js';
+import type { PuzzleRecord, Store } from './store.js';
+
+interface Judged {
+  best?: number;
+  target?: number | null;
+  proven?: boolean;
+  reached?: boolean;
+}
+
+export function timestamp(): string {
+  return new Date().toISOString();
+}
+
+export class Recorder {
+  current: PuzzleRecord | null = null;
+
+  constructor(
+    private readonly game: GameView,
+    private readonly store: Store,
+    private readonly line: HTMLElement,
+  ) {}
+
+  async changed(opened: boolean, moved: boolean): Promise<void> {
+    if (opened) await this.opened(this.game.origin!);
+    if (!this.current) return;
+    if (moved) {
+      this.current.leftBoard = await this.game.boardBytes();
+      this.current.lastPlayed = timestamp();
+      await this.judge();
+      await this.store.putPuzzle(this.current);
+    }
+  }
+
+  private async opened(origin: Origin): Promise<void> {
+    const play = this.game.play;
+    const fingerprint = await play.step(() => play.now<string>('tsubura_fingerprint', 'string'));
+    const stored = await this.store.puzzle(fingerprint);
+    const record: PuzzleRecord = stored ?? { fingerprint, name: origin.name, proven: false, lastPlayed: '' };
+    // What the origin knows fills what the records do not.
+    record.level ??= origin.level;
+    if (record.target === undefined && origin.target !== undefined) {
+      record.target = origin.target;
+      record.proven = origin.proven ?? false;
+    }
+    record.daily ??= origin.daily;
+    record.link ??= origin.link;
+    record.leftBoard = await this.game.boardBytes();
+    record.lastPlayed = timestamp();
+    this.current = record;
+    if (origin.daily) {
+      const day = await this.store.day(origin.daily);
+      if (!day || day.fingerprint !== fingerprint) {
+        await this.store.putDay({ date: origin.daily, fingerprint, reached: false });
+      }
+    }
+    await this.judge();
+    await this.store.putPuzzle(record);
+  }
+
+  // A complete board above the best: the game tells what it earns.
+  private async judge(): Promise<void> {
+    const record = this.current!;
+    const answer = await this.game.play.run<string>(
+      'tsubura_judge',
+      'string',
+      record.target ?? -1,
+      record.proven ? 1 : 0,
+      record.best ?? -1,
+    );
+    const judged = JSON.parse(answer) as Judged;
+    if (judged.best !== undefined) {
+      record.best = judged.best;
+      record.target = judged.target ?? undefined;
+      record.proven = judged.proven ?? false;
+      record.bestBoard = await this.game.boardBytes();
+      if (record.daily) {
+        await this.store.putDay({
+          date: record.daily,
+          fingerprint: record.fingerprint,
+          best: record.best,
+          reached: judged.reached ?? false,
+        });
+      }
+    }
+    await this.showLine();
+  }
+
+  async showLine(): Promise<void> {
+    const record = this.current;
+    const text = record
+      ? await this.game.play.run<string>(
+          'tsubura_target_line',
+          'string',
+          record.target ?? -1,
+          record.proven ? 1 : 0,
+          record.best ?? -1,
+        )
+      : '';
+    this.line.textContent = text;
+    this.line.hidden = text === '';
+  }
+}
