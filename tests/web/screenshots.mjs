@@ -3,9 +3,8 @@
 import { mkdirSync } from 'node:fs';
 import { join } from 'node:path';
 
-import { choose, openBrowser, openPage, settle } from './browser.mjs';
 import { serve } from '../../web/serve.mjs';
-import { site } from './browser.mjs';
+import { choose, openBrowser, openPage, settle, site } from './browser.mjs';
 
 const out = process.argv[2] ?? 'build-web/screenshots';
 mkdirSync(out, { recursive: true });
@@ -24,6 +23,13 @@ for (const [name, screen] of Object.entries(screens)) {
     await page.getByRole('button', { name: 'ねこ 10点' }).click();
     await settle(page);
     await page.screenshot({ path: join(out, `${name}-${colorScheme}-sample.png`) });
+    for (const [button, dialog] of [['記録', '記録'], ['設定', '詳細設定'], ['新しいパズル', '新しいパズル']]) {
+      await page.getByRole('button', { name: button, exact: true }).click();
+      await page.getByRole('dialog', { name: dialog }).waitFor();
+      await page.screenshot({ path: join(out, `${name}-${colorScheme}-${button}.png`) });
+      await page.keyboard.press('Escape');
+      await settle(page);
+    }
     await browser.close();
   }
 }

@@ -109,14 +109,16 @@ export class Panels {
   async choose(): Promise<void> {
     const dialog = $<HTMLDialogElement>('choose-panel');
     const shipped = await this.shipped();
-    const records = (await this.store.puzzles()).filter((r) => !r.daily);
-    const kept = new Map(records.filter((r) => r.leftBoard).map((r) => [r.name, r]));
+    // Every puzzle played here but the days' (記録 has those), as left.
+    const played = (await this.store.puzzles())
+      .filter((r) => !r.daily && r.leftBoard)
+      .sort((a, b) => b.lastPlayed.localeCompare(a.lastPlayed));
     const list = dialog.querySelector('ul')!;
     list.replaceChildren();
-    const add = (caption: string, open: () => Promise<unknown>): void => {
+    const add = (caption: string, best: number | undefined, open: () => Promise<unknown>): void => {
       const button = document.createElement('button');
       button.type = 'button';
-      button.textContent = caption;
+      button.textContent = caption + (best === undefined ? '' : `　自己ベスト ${best}点`);
       button.addEventListener('click', () => {
         dialog.close();
         void open();
@@ -125,20 +127,15 @@ export class Panels {
       item.append(button);
       list.append(item);
     };
-    const best = (name: string): string => {
-      const points = kept.get(name)?.best;
-      return points === undefined ? '' : `　自己ベスト ${points}点`;
-    };
     for (const puzzle of shipped) {
       const origin = { name: puzzle.name, level: puzzle.level, target: puzzle.best, proven: puzzle.proven };
-      const left = kept.get(puzzle.name)?.leftBoard;
-      add(`${puzzle.name}　目標 ${puzzle.best}点${best(puzzle.name)}`, () =>
-        left ? this.game.openKept(left, origin) : this.openShipped(puzzle, origin),
+      const kept = played.find((r) => r.name === puzzle.name);
+      add(`${puzzle.name}　目標 ${puzzle.best}点`, kept?.best, () =>
+        kept ? this.game.openKept(kept.leftBoard!, origin) : this.openShipped(puzzle, origin),
       );
-      kept.delete(puzzle.name);
     }
-    for (const record of [...kept.values()].sort((a, b) => b.lastPlayed.localeCompare(a.lastPlayed))) {
-      add(`${record.name}${best(record.name)}`, () =>
+    for (const record of played.filter((r) => !shipped.some((s) => s.name === r.name))) {
+      add(record.name, record.best, () =>
         this.game.openKept(record.leftBoard!, { name: record.name, link: record.link }),
       );
     }
