@@ -12,10 +12,10 @@ const $ = <T extends HTMLElement>(id: string): T => document.getElementById(id) 
 async function main(): Promise<void> {
   const store = await Store.open();
   const game = new GameView();
-  await game.start((await store.file('Data.dat')) ?? null);
   const today = (): string => game.play.now<string>('tsubura_today', 'string');
-  const recorder = new Recorder(game, store, $('target'));
   const making = new Making(game, store, today);
+  await game.start((await store.file('Data.dat')) ?? null);
+  const recorder = new Recorder(game, store, $('target'));
   const panels = new Panels(game, store, making, recorder, today);
   game.onChange = async (opened, moved) => {
     await recorder.changed(opened, moved);
@@ -39,6 +39,9 @@ async function main(): Promise<void> {
 
   wireCommands(game, making, panels);
   wireKeys(game);
+  // The page showed it was getting ready from its first paint; a making
+  // shows its own progress from here.
+  $('progress').hidden = true;
   await route();
   document.body.dataset.ready = 'true';
 }

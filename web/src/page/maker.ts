@@ -60,18 +60,25 @@ export class Maker {
     return this.ask({ kind: 'themes' }, (reply, resolve) => resolve(reply.themes ?? []));
   }
 
+  // Starts the worker, so that the generator is ready by the first making.
+  warm(): void {
+    this.worker ??= this.newWorker();
+  }
+
   // Stops the making under way, if any.
   cancel(): void {
     this.stop?.();
+  }
+
+  private newWorker(): Worker {
+    return new Worker(new URL('../make-worker.js', import.meta.url), { type: 'module' });
   }
 
   private ask<T>(
     request: object,
     handle: (reply: Reply, resolve: (value: T) => void, reject: (error: Error) => void) => void,
   ): Promise<T> {
-    const worker = (this.worker ??= new Worker(new URL('../make-worker.js', import.meta.url), {
-      type: 'module',
-    }));
+    const worker = (this.worker ??= this.newWorker());
     const id = ++this.next;
     return new Promise<T>((resolve, reject) => {
       const done = (): void => {

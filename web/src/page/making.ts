@@ -41,6 +41,7 @@ export class Making {
     private readonly today: () => string,
   ) {
     this.box.querySelector('button')!.addEventListener('click', () => this.maker.cancel());
+    this.maker.warm();
   }
 
   // False, once the game has said why, when there is no such day to open.
