@@ -31,7 +31,7 @@ export class GameView {
   private readonly board: BoardView;
   private readonly words: WordList;
   private readonly fileInput = $<HTMLInputElement>('file-input');
-  private downToggle = $<HTMLButtonElement>('down');
+  private readonly downToggle = $<HTMLButtonElement>('down');
   private openings = 0;
   private placement = '';
   play!: Play;
@@ -76,7 +76,7 @@ export class GameView {
     });
     if (settings) this.play.files.writeFile('/data/Data.dat', settings);
     await this.play.run('tsubura_start', null);
-    this.render();
+    await this.play.step(() => this.render());
   }
 
   // A command of the game's, then the page drawn and the records told.
@@ -87,7 +87,7 @@ export class GameView {
 
   // What the last command changed: a puzzle opened, the board moved.
   async afterCommand(): Promise<void> {
-    this.render();
+    await this.play.step(() => this.render());
     const opened = this.state.openings !== this.openings;
     this.openings = this.state.openings;
     if (opened) {

@@ -12,7 +12,7 @@ const $ = <T extends HTMLElement>(id: string): T => document.getElementById(id) 
 async function main(): Promise<void> {
   const store = await Store.open();
   const game = new GameView();
-  const today = (): string => game.play.now<string>('tsubura_today', 'string');
+  const today = (): Promise<string> => game.play.run<string>('tsubura_today', 'string');
   const making = new Making(game, store, today);
   await game.start((await store.file('Data.dat')) ?? null);
   const recorder = new Recorder(game, store, $('target'));
@@ -28,8 +28,8 @@ async function main(): Promise<void> {
     const [key, value] = location.hash.slice(1).split('=');
     const options = key === 'make' ? parseMakeLink(value ?? '') : null;
     if (options) await making.openMade(options);
-    else if (!(await making.openDaily(key === 'daily' && value ? value : today())) && !game.origin) {
-      await making.openDaily(today());
+    else if (!(await making.openDaily(key === 'daily' && value ? value : await today())) && !game.origin) {
+      await making.openDaily(await today());
     }
     showAddress(game.origin?.link);
   };
@@ -37,7 +37,7 @@ async function main(): Promise<void> {
     if (location.hash.slice(1) !== (game.origin?.link ?? '')) void route();
   });
 
-  wireCommands(game, making, panels);
+  wireCommands(game, making, panels, today);
   wireKeys(game);
   // The page showed it was getting ready from its first paint; a making
   // shows its own progress from here.
@@ -52,7 +52,7 @@ function showAddress(link: string | undefined): void {
   if (location.hash !== (link ? `#${link}` : '')) history.replaceState(null, '', address);
 }
 
-function wireCommands(game: GameView, making: Making, panels: Panels): void {
+function wireCommands(game: GameView, making: Making, panels: Panels, today: () => Promise<string>): void {
   const on = (id: string, action: () => unknown): void =>
     $(id).addEventListener('click', () => void action());
   on('undo', () => game.command('tsubura_undo'));
@@ -61,7 +61,7 @@ function wireCommands(game: GameView, making: Making, panels: Panels): void {
   ['shift-left', 'shift-right', 'shift-up', 'shift-down'].forEach((id, direction) =>
     on(id, () => game.command('tsubura_shift', direction)),
   );
-  on('daily', () => making.openDaily(game.play.now<string>('tsubura_today', 'string')));
+  on('daily', async () => making.openDaily(await today()));
   on('new', () => panels.newPuzzle());
   on('choose', () => panels.choose());
   on('open', () => game.command('tsubura_open'));

@@ -38,7 +38,7 @@ export class Making {
   constructor(
     private readonly game: GameView,
     private readonly store: Store,
-    private readonly today: () => string,
+    private readonly today: () => Promise<string>,
   ) {
     this.box.querySelector('button')!.addEventListener('click', () => this.maker.cancel());
     this.maker.warm();
@@ -69,7 +69,7 @@ export class Making {
   async openMade(options: MakeOptions): Promise<void> {
     const made = await this.make({
       kind: 'make',
-      date: this.today(),
+      date: await this.today(),
       theme: options.theme,
       size: options.size,
       level: kLevels.indexOf(options.level),

@@ -35,7 +35,7 @@ export class Panels {
     private readonly store: Store,
     private readonly making: Making,
     recorder: Recorder,
-    today: () => string,
+    today: () => Promise<string>,
   ) {
     this.recordsPanel = new RecordsPanel(game, store, recorder, today);
     for (const dialog of document.querySelectorAll<HTMLDialogElement>('dialog.panel')) {

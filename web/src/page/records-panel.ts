@@ -39,7 +39,7 @@ export class RecordsPanel {
     private readonly game: GameView,
     private readonly store: Store,
     private readonly recorder: Recorder,
-    private readonly today: () => string,
+    private readonly today: () => Promise<string>,
   ) {
     const on = (selector: string, action: () => unknown): void =>
       this.dialog.querySelector(selector)!.addEventListener('click', () => void action());
@@ -57,7 +57,7 @@ export class RecordsPanel {
 
   async show(): Promise<void> {
     this.days = new Map((await this.store.days()).map((d) => [d.date, d]));
-    const today = (this.todayText = await this.game.play.step(() => this.today()));
+    const today = (this.todayText = await this.today());
     this.chosen = today;
     this.month = today.slice(0, 7);
     await this.count(today);
