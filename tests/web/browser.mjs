@@ -112,10 +112,13 @@ export async function counters(page) {
   };
 }
 
-// A sample or a puzzle of the pack, opened from パズルを選ぶ.
+// A sample or a puzzle of the pack, opened from パズルを選ぶ in place of
+// another puzzle: done once the heading has changed.
 export async function choose(page, name) {
+  const before = await page.locator('#heading').textContent();
   await page.getByRole('button', { name: 'パズルを選ぶ' }).click();
   await page.getByRole('dialog', { name: 'パズルを選ぶ' }).getByRole('button', { name }).first().click();
+  await page.waitForFunction((text) => document.getElementById('heading').textContent !== text, before);
   return settle(page);
 }
 

@@ -1,10 +1,11 @@
 // The records in the browser: two tabs playing at once both keep their
-// boards; where storage is refused the game still plays and says once that
-// it keeps no records.
+// boards, and a tab behind the other never writes a better best away; where
+// storage is refused the game still plays and says once that it keeps no
+// records.
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
 
-import { cell, choose, openBrowser, openPage, settle, useSite } from './browser.mjs';
+import { cell, choose, openBrowser, openPage, settle, useSite, word } from './browser.mjs';
 
 const served = useSite();
 
@@ -38,6 +39,36 @@ test('two tabs at once both keep their boards', async () => {
     assert.equal(await page.getByRole('button', { name: dailyWord, exact: true }).getAttribute('data-placed'), 'true');
     await choose(page, /^はじめて/);
     assert.equal(await page.getByRole('button', { name: sampleWord, exact: true }).getAttribute('data-placed'), 'true');
+  } finally {
+    await browser.close();
+  }
+});
+
+test('a tab that plays on with an older record keeps the better best the other tab made', async () => {
+  const browser = await openBrowser();
+  try {
+    const tabs = [];
+    for (let i = 0; i < 2; ++i) {
+      const page = await browser.newPage();
+      await page.goto(served.url);
+      await settle(page);
+      await choose(page, /^はじめて/);
+      tabs.push(page);
+    }
+    // One word alone is a complete board: いるか makes a best of 20, then ねこ
+    // one of 10 in the tab that has not seen it.
+    await word(tabs[1], 'いるか', 20).click();
+    await cell(tabs[1], 2, 2).click();
+    await settle(tabs[1]);
+    await word(tabs[0], 'ねこ', 10).click();
+    await cell(tabs[0], 2, 2).click();
+    await settle(tabs[0]);
+    assert.match(await tabs[0].locator('#target').textContent(), /自己ベスト 20点/);
+
+    await tabs[0].reload();
+    await settle(tabs[0]);
+    await choose(tabs[0], /^はじめて/);
+    assert.match(await tabs[0].locator('#target').textContent(), /自己ベスト 20点/);
   } finally {
     await browser.close();
   }

@@ -33,7 +33,7 @@ export class Recorder {
       this.current.leftBoard = await this.game.boardBytes();
       this.current.lastPlayed = timestamp();
       await this.judge();
-      await this.store.putPuzzle(this.current);
+      await this.keep();
     }
   }
 
@@ -60,7 +60,16 @@ export class Recorder {
       }
     }
     await this.judge();
-    await this.store.putPuzzle(record);
+    await this.keep();
+  }
+
+  // Another tab may have kept a better best of the same puzzle meanwhile.
+  private async keep(): Promise<void> {
+    const kept = await this.store.putPuzzle(this.current!);
+    if (kept.best !== this.current!.best) {
+      this.current = kept;
+      await this.showLine();
+    }
   }
 
   // A complete board above the best: the game tells what it earns.

@@ -176,16 +176,12 @@ export class RecordsPanel {
       return;
     }
     for (const entry of data.puzzles) {
-      const record = { ...entry, bestBoard: fromBase64(entry.bestBoard), leftBoard: fromBase64(entry.leftBoard) };
-      const here = await this.store.puzzle(record.fingerprint);
-      if (!here || (record.best ?? -1) > (here.best ?? -1)) await this.store.putPuzzle(record);
+      const imported = { ...entry, bestBoard: fromBase64(entry.bestBoard), leftBoard: fromBase64(entry.leftBoard) };
+      const here = await this.store.puzzle(entry.fingerprint);
+      const { best, bestBoard, target, proven } = imported;
+      await this.store.putPuzzle(here ? { ...here, best, bestBoard, target, proven } : imported);
     }
-    for (const day of data.days) {
-      const here = await this.store.day(day.date);
-      if (!here || (day.reached && !here.reached) || (day.best ?? -1) > (here.best ?? -1)) {
-        await this.store.putDay(day);
-      }
-    }
+    for (const day of data.days) await this.store.putDay(day);
     await this.show();
   }
 }

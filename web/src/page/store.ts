@@ -31,7 +31,30 @@ const kKeys: Record<Table, string | null> = { puzzles: 'fingerprint', days: 'dat
 interface Backend {
   get<T>(table: Table, key: string): Promise<T | undefined>;
   put(table: Table, value: unknown, key?: string): Promise<void>;
+  // Reads and writes one record at once: no other tab writes in between.
+  update<T>(table: Table, key: string, change: (stored: T | undefined) => T): Promise<T>;
   all<T>(table: Table): Promise<T[]>;
+}
+
+// Two tabs may play the same puzzle: whichever holds the better best keeps
+// it, with its board and the target it set.
+function keepBetterBest(stored: PuzzleRecord | undefined, record: PuzzleRecord): PuzzleRecord {
+  if (!stored || (stored.best ?? -1) <= (record.best ?? -1)) return record;
+  const { best, bestBoard, target, proven } = stored;
+  return { ...record, best, bestBoard, target, proven };
+}
+
+function keepBetterDay(stored: DayRecord | undefined, day: DayRecord): DayRecord {
+  if (!stored || stored.fingerprint !== day.fingerprint) return day;
+  const best = Math.max(stored.best ?? -1, day.best ?? -1);
+  return { ...day, best: best < 0 ? undefined : best, reached: stored.reached || day.reached };
+}
+
+function done(transaction: IDBTransaction): Promise<void> {
+  return new Promise((resolve, reject) => {
+    transaction.oncomplete = () => resolve();
+    transaction.onerror = transaction.onabort = () => reject(transaction.error);
+  });
 }
 
 function request<T>(r: IDBRequest<T>): Promise<T> {
@@ -51,10 +74,19 @@ class IndexedBackend implements Backend {
   put(table: Table, value: unknown, key?: string): Promise<void> {
     const transaction = this.db.transaction(table, 'readwrite');
     transaction.objectStore(table).put(value, kKeys[table] ? undefined : key);
-    return new Promise((resolve, reject) => {
-      transaction.oncomplete = () => resolve();
-      transaction.onerror = transaction.onabort = () => reject(transaction.error);
-    });
+    return done(transaction);
+  }
+
+  async update<T>(table: Table, key: string, change: (stored: T | undefined) => T): Promise<T> {
+    const transaction = this.db.transaction(table, 'readwrite');
+    const store = transaction.objectStore(table);
+    let changed: T | undefined;
+    store.get(key).onsuccess = (event) => {
+      changed = change((event.target as IDBRequest<T | undefined>).result);
+      store.put(changed);
+    };
+    await done(transaction);
+    return changed!;
   }
 
   all<T>(table: Table): Promise<T[]> {
@@ -72,6 +104,12 @@ class MemoryBackend implements Backend {
   async put(table: Table, value: unknown, key?: string): Promise<void> {
     const field = kKeys[table];
     this.tables.get(table)!.set(field ? (value as Record<string, string>)[field] : key!, value);
+  }
+
+  async update<T>(table: Table, key: string, change: (stored: T | undefined) => T): Promise<T> {
+    const changed = change(this.tables.get(table)!.get(key) as T | undefined);
+    this.tables.get(table)!.set(key, changed);
+    return changed;
   }
 
   async all<T>(table: Table): Promise<T[]> {
@@ -131,16 +169,22 @@ export class Store {
     return this.read(() => this.backend.get<Uint8Array>('files', name));
   }
 
-  putPuzzle(record: PuzzleRecord): Promise<void> {
-    return this.write('puzzles', record);
+  // Keeps a puzzle's record, or the better best another tab kept meanwhile;
+  // the record as kept.
+  putPuzzle(record: PuzzleRecord): Promise<PuzzleRecord> {
+    return this.change('puzzles', record.fingerprint, (stored) => keepBetterBest(stored, record), record);
   }
 
-  putDay(day: DayRecord): Promise<void> {
-    return this.write('days', day);
+  putDay(day: DayRecord): Promise<DayRecord> {
+    return this.change('days', day.date, (stored) => keepBetterDay(stored, day), day);
   }
 
-  putFile(name: string, bytes: Uint8Array): Promise<void> {
-    return this.write('files', bytes, name);
+  async putFile(name: string, bytes: Uint8Array): Promise<void> {
+    try {
+      await this.backend.put('files', bytes, name);
+    } catch {
+      this.refused();
+    }
   }
 
   // Told once when a write fails (a full disk, storage taken away).
@@ -154,13 +198,18 @@ export class Store {
     }
   }
 
-  private async write(table: Table, value: unknown, key?: string): Promise<void> {
+  private async change<T>(table: Table, key: string, change: (stored: T | undefined) => T, value: T): Promise<T> {
     try {
-      await this.backend.put(table, value, key);
+      return await this.backend.update(table, key, change);
     } catch {
-      if (!this.kept) return;
-      this.kept = false;
-      this.onRefused();
+      this.refused();
+      return value;
     }
+  }
+
+  private refused(): void {
+    if (!this.kept) return;
+    this.kept = false;
+    this.onRefused();
   }
 }
