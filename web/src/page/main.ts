@@ -21,7 +21,9 @@ async function main(): Promise<void> {
     await recorder.changed(opened, moved);
     if (opened) showAddress(game.origin?.link);
   };
-  store.onRefused = () => void game.messages.ask('記録を保存できません。記録はこのページを閉じると消えます。', 'ツブラ', ['Ok']);
+  // Said between the game's commands, never over a question of the game's.
+  store.onRefused = () =>
+    void game.play.step(() => game.messages.ask('記録を保存できません。記録はこのページを閉じると消えます。', 'ツブラ', ['Ok']));
   if (!store.kept) store.onRefused();
 
   const route = async (): Promise<void> => {

@@ -109,7 +109,8 @@ export class Making {
       });
     } catch (error) {
       if (!(error instanceof Stopped)) {
-        await this.game.messages.ask(`パズルを作れませんでした。\n${(error as Error).message}`, 'ツブラ', ['Ok']);
+        const reason = `パズルを作れませんでした。\n${(error as Error).message}`;
+        await this.game.play.step(() => this.game.messages.ask(reason, 'ツブラ', ['Ok']));
       }
       return null;
     } finally {
