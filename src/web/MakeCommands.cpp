@@ -40,13 +40,12 @@ const char* Answer(const std::variant<ThemedPuzzle, std::string>& made, bool dai
     return KeptForPage("{\"error\":\"the puzzle cannot be written\"}");
   }
   const auto [heading, recordName] = HeadingAndName(themed.heading, daily, day);
-  return KeptForPage(std::string("{\"path\":") + JsonString(kMadePath) +
-              ",\"name\":" + JsonString(themed.name) + ",\"heading\":" + JsonString(heading) +
-              ",\"recordName\":" + JsonString(recordName) +
-              ",\"level\":" + JsonString(LevelId(themed.made.level)) +
-              ",\"best\":" + std::to_string(themed.made.measure.best) +
-              ",\"optimal\":" + (themed.made.optimal ? "true" : "false") +
-              ",\"date\":" + JsonString(DateText(day)) + "}");
+  return KeptForPage(
+      std::string("{\"path\":") + JsonString(kMadePath) + ",\"name\":" + JsonString(themed.name) +
+      ",\"heading\":" + JsonString(heading) + ",\"recordName\":" + JsonString(recordName) +
+      ",\"level\":" + JsonString(LevelId(themed.made.level)) +
+      ",\"best\":" + std::to_string(themed.made.measure.best) + ",\"optimal\":" +
+      (themed.made.optimal ? "true" : "false") + ",\"date\":" + JsonString(DateText(day)) + "}");
 }
 
 }  // namespace
@@ -63,8 +62,8 @@ EMSCRIPTEN_KEEPALIVE const char* tsubura_make_daily(const char* date) {
 
 // A puzzle of a theme (its id; "" for おまかせ, drawn by the seed) as the
 // game's new-puzzle window makes it on `date`. Level: 0 easy, 1 normal, 2 hard.
-EMSCRIPTEN_KEEPALIVE const char* tsubura_make(const char* theme, int size, int level,
-                                              double seed, const char* date) {
+EMSCRIPTEN_KEEPALIVE const char* tsubura_make(const char* theme, int size, int level, double seed,
+                                              const char* date) {
   const auto day = ParseDate(date);
   if (!day || Themes().empty()) return KeptForPage("{\"error\":\"no such date\"}");
   GenerateOptions options;

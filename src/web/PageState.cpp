@@ -17,7 +17,8 @@ std::string Cells(Game& game) {
       const bool letter = puzzle.Board(x, y) != kEmptyCell && puzzle.Board(x, y) != kEndMarker;
       out += "{\"text\":" +
              JsonString(cell.text == kEmptyCell ? std::u16string() : std::u16string(1, cell.text)) +
-             ",\"colour\":" + JsonColour(cell.colour) + ",\"letter\":" + (letter ? "true" : "false") +
+             ",\"colour\":" + JsonColour(cell.colour) +
+             ",\"letter\":" + (letter ? "true" : "false") +
              ",\"mark\":" + std::to_string(puzzle.CellMark(x, y)) + "}";
     }
   }
@@ -46,7 +47,8 @@ std::string Settings(const SettingsRecord& settings) {
   return "{\"crossStyle\":" + std::to_string(settings.CrossStyle) +
          ",\"background\":" + std::to_string(settings.Background) +
          ",\"boardFont\":" + std::to_string(settings.BoardFont) +
-         ",\"messageMode\":" + std::to_string(settings.MessageMode) + ",\"sounds\":" + sounds + "]}";
+         ",\"messageMode\":" + std::to_string(settings.MessageMode) + ",\"sounds\":" + sounds +
+         "]}";
 }
 
 }  // namespace
@@ -57,12 +59,14 @@ std::string DescribePage(Game& game, const PageLook& look) {
   const Counters counters = DescribeCounters(puzzle);
   return "{\"size\":" + std::to_string(puzzle.BoardSize) + ",\"cells\":" + Cells(game) +
          ",\"words\":" + Words(puzzle) + ",\"placed\":" + JsonString(counters.Lg1) +
-         ",\"now\":" + JsonString(counters.Lg2) + ",\"nowColour\":" + JsonColour(counters.Lg2Colour) +
+         ",\"now\":" + JsonString(counters.Lg2) +
+         ",\"nowColour\":" + JsonColour(counters.Lg2Colour) +
          ",\"max\":" + JsonString(counters.Lg3) +
          ",\"incomplete\":" + (puzzle.Incomplete != 0 ? "true" : "false") +
          ",\"score\":" + std::to_string(puzzle.Score) +
          ",\"canUndo\":" + (game.History.CanUndo() ? "true" : "false") +
          ",\"canRedo\":" + (game.History.CanRedo() ? "true" : "false") +
-         ",\"settings\":" + Settings(game.Settings) + ",\"background\":" + JsonColour(look.background) +
-         ",\"face\":" + JsonString(look.face) + ",\"text1\":" + JsonString(look.text1) + "}";
+         ",\"settings\":" + Settings(game.Settings) +
+         ",\"background\":" + JsonColour(look.background) + ",\"face\":" + JsonString(look.face) +
+         ",\"text1\":" + JsonString(look.text1) + "}";
 }

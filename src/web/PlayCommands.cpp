@@ -217,10 +217,9 @@ EMSCRIPTEN_KEEPALIVE const char* tsubura_count_days(const char* days, const char
   const auto date = ParseDate(today);
   if (!date) return KeptForPage("{}");
   const DailyStatistics s = CountDays(records, *date);
-  return KeptForPage("{\"played\":" + std::to_string(s.played) +
-              ",\"reached\":" + std::to_string(s.reached) +
-              ",\"streak\":" + std::to_string(s.streak) +
-              ",\"longest\":" + std::to_string(s.longest) + "}");
+  return KeptForPage("{\"played\":" + std::to_string(s.played) + ",\"reached\":" +
+                     std::to_string(s.reached) + ",\"streak\":" + std::to_string(s.streak) +
+                     ",\"longest\":" + std::to_string(s.longest) + "}");
 }
 
 }  // extern "C"
