@@ -1,4 +1,4 @@
-# make run   — install what is missing, build, start the game
+# make run   — install what is missing, build, start the game on today's puzzle
 # make test  — install, build, run every test (also once under ASan and UBSan,
 #              and the solver's under TSan), then build the Debian package and
 #              check it
@@ -18,8 +18,8 @@ build: setup
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	@if [ -n "$$DISPLAY" ] || [ -n "$$WAYLAND_DISPLAY" ]; then ./$(BUILD)/tsubura; \
-	else echo "No display: starting the game under Xvfb"; xvfb-run -a ./$(BUILD)/tsubura; fi
+	@if [ -n "$$DISPLAY" ] || [ -n "$$WAYLAND_DISPLAY" ]; then ./$(BUILD)/tsubura --daily; \
+	else echo "No display: starting the game under Xvfb"; xvfb-run -a ./$(BUILD)/tsubura --daily; fi
 
 # make install [PREFIX=/usr/local]: the Debian games layout under PREFIX.
 install: build
