@@ -1,7 +1,7 @@
 # make run   — install what is missing, build, start the game on today's puzzle
-# make test  — install, build, run every test (also once under ASan and UBSan,
-#              and the solver's under TSan), then build the Debian package and
-#              check it
+# make test  — install, build, run every test (those of the code that handles
+#              memory also under ASan and UBSan, the solver's under TSan), then
+#              build the Debian package and check it
 BUILD ?= build
 PREFIX ?= /usr/local
 SANITIZED ?= build-sanitize
@@ -34,6 +34,12 @@ test: test-plain test-sanitized test-threads test-package
 test-plain: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
+# Tests that take minutes under the sanitizers and run once, in the plain tree:
+# their code stays under the sanitizers through the other solver and generator
+# tests, and the exhaustive comparison runs on one thread, where
+# ThreadSanitizer has nothing to see.
+ONCE = Solver.FindsTheBestScoreOfSmallPuzzlesAsAnExhaustiveSearch|Generate.EveryLevelIsAsStated|Generate.ALevelNotReachedInTime
+
 # Under ASan and UBSan, the tests of the code that handles memory (those
 # labelled "memory" in tests/CMakeLists.txt, built by its target memory_tests):
 # the reader and writer, the rules, the solver, the generator, the records and
@@ -44,12 +50,6 @@ test-sanitized: setup
 	cmake --build $(SANITIZED) -j $(JOBS) --target memory_tests
 	cd $(SANITIZED) && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --output-on-failure -j $(JOBS) -L memory -E '$(ONCE)'
-
-# Tests that take minutes under the sanitizers and run once, in the plain tree:
-# their code stays under the sanitizers through the other solver and generator
-# tests, and the exhaustive comparison runs on one thread, where
-# ThreadSanitizer has nothing to see.
-ONCE = Solver.FindsTheBestScoreOfSmallPuzzlesAsAnExhaustiveSearch|Generate.EveryLevelIsAsStated|Generate.ALevelNotReachedInTime
 
 # The solver's threads share their finds: its tests and one run of the tool on
 # four threads, under ThreadSanitizer.
