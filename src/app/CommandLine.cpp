@@ -15,7 +15,8 @@ StartRequest Refused(std::string why) {
 
 StartRequest ReadCommandLine(std::span<const std::string_view> arguments) {
   StartRequest request;
-  if (std::ranges::any_of(arguments, [](auto a) { return a == "-h" || a == "--help"; })) {
+  if (std::any_of(arguments.begin(), arguments.end(),
+                  [](auto a) { return a == "-h" || a == "--help"; })) {
     request.kind = StartRequest::Kind::Help;
     return request;
   }
