@@ -9,25 +9,26 @@
 namespace {
 
 // The page's side: Module.tsubura, set by the page before the module starts.
-EM_ASYNC_JS(int, AskPage,
-            (const char* message, const char* title, int count, const char* caption0,
-             const char* caption1, const char* caption2),
-            {
-              const captions = [ caption0, caption1, caption2 ].slice(0, count).map(UTF8ToString);
-              return await Module.tsubura.ask(UTF8ToString(message), UTF8ToString(title), captions);
-            });
+// clang-format off
+EM_ASYNC_JS(int, AskPage, (const char* message, const char* title, int count,
+                           const char* caption0, const char* caption1, const char* caption2), {
+  const captions = [caption0, caption1, caption2].slice(0, count).map(UTF8ToString);
+  return await Module.tsubura.ask(UTF8ToString(message), UTF8ToString(title), captions);
+});
 
-EM_ASYNC_JS(void, SleepInPage, (int milliseconds),
-            { await new Promise(resolve = > setTimeout(resolve, milliseconds)); });
+EM_ASYNC_JS(void, SleepInPage, (int milliseconds), {
+  await new Promise(function(resolve) { setTimeout(resolve, milliseconds); });
+});
 
-// The chosen file's bytes are laid in the module's files; "" when cancelled.
+// The chosen file, laid in the module's files; 0 when cancelled.
 EM_ASYNC_JS(char*, PickFileInPage, (), {
   const path = await Module.tsubura.pickFile();
-  return path ? stringToNewUTF8(path) : 0;
+  return path ? allocateUTF8(path) : 0;
 });
 
 EM_JS(void, PlayInPage, (int n), { Module.tsubura.playSound(n); });
 EM_JS(void, ChangedInPage, (), { Module.tsubura.changed(); });
+// clang-format on
 
 std::string Utf8(std::u16string_view text) {
   return Utf16ToUtf8(text);
