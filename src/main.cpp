@@ -1,5 +1,9 @@
 #include <QApplication>
+#include <iostream>
+#include <string_view>
+#include <vector>
 
+#include "app/CommandLine.h"
 #include "app/GameApp.h"
 #include "platform/Fonts.h"
 #include "platform/QtTranslations.h"
@@ -7,6 +11,17 @@
 #include "platform/SdlWavePlayer.h"
 
 int main(int argc, char** argv) {
+  // Read before Qt starts, so --help and a refused option need no display.
+  const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+  const StartRequest request = ReadCommandLine(arguments);
+  if (request.kind == StartRequest::Kind::Help) {
+    std::cout << HelpText();
+    return 0;
+  }
+  if (request.kind == StartRequest::Kind::Refused) {
+    std::cerr << request.refusal << '\n';
+    return 2;
+  }
   QApplication::setApplicationName(QStringLiteral("tsubura"));
   ScaleScreenForZoom();
   QApplication application(argc, argv);
@@ -15,10 +30,7 @@ int main(int argc, char** argv) {
   SdlWavePlayer speaker;
   GameApp game(QApplication::applicationDirPath(), speaker);
   game.StartUp();
-  // A puzzle named on the command line (a double-click on a .tbr file) opens
-  // at once; further arguments are ignored.
-  if (const QStringList arguments = QApplication::arguments(); arguments.size() > 1) {
-    game.OpenAtStart(arguments[1]);
-  }
+  if (!request.puzzle.empty()) game.OpenAtStart(QString::fromLocal8Bit(request.puzzle));
+  if (request.daily) game.OpenTodaysPuzzle();
   game.MainLoop();
 }

@@ -95,6 +95,10 @@ void GameApp::OpenAtStart(const QString& path) {
       game_, file.exists() ? std::optional(file.absoluteFilePath().toStdString()) : std::nullopt);
 }
 
+void GameApp::OpenTodaysPuzzle() {
+  OpenDailyPuzzle(LocalDate());
+}
+
 void GameApp::ConnectWindow() {
   window_->CloseRequested = [this](bool& cancel) {
     int flag = 0;
@@ -224,7 +228,7 @@ void GameApp::RunMenuCommand(const QString& name) {
       {QStringLiteral("バージョン"),
        [this] { ShowMessage(VersionInfo(), u"ツブラ", 1, u"Ok", u"", u""); }},
       {QStringLiteral("新しいパズル"), [this] { MakePuzzle(false, LocalDate()); }},
-      {QStringLiteral("今日のパズル"), [this] { OpenDailyPuzzle(LocalDate()); }},
+      {QStringLiteral("今日のパズル"), [this] { OpenTodaysPuzzle(); }},
       {QStringLiteral("パズルを選ぶ"), [this] { records_->OpenChooser(); }},
       {QStringLiteral("記録"), [this] { records_->OpenRecordsWindow(); }},
       {QStringLiteral("元に戻す"), [this] { Undo(game_); }},

@@ -33,6 +33,8 @@ class GameApp : public Host, public Stage {
   // Opens the puzzle named on the command line as if it had been chosen in
   // the open-file dialog; a file that does not exist counts as a cancel.
   void OpenAtStart(const QString& path);
+  // パズル → 今日のパズル: today's puzzle, made on its first opening of the day.
+  void OpenTodaysPuzzle();
   [[noreturn]] void MainLoop();
   // One pass of the main loop: events, arrow keys, redraw.
   void RunPass();

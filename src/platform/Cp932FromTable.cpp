@@ -11,7 +11,8 @@ std::optional<std::u16string> Cp932ToUtf16(std::string_view bytes) {
     std::uint16_t c = kCp932Single[byte];
     if (const int row = kCp932LeadRow[byte]; row > 0) {
       if (++i == bytes.size()) return std::nullopt;  // cut after its lead byte
-      c = kCp932Rows[static_cast<std::size_t>(row - 1) * 256 + static_cast<unsigned char>(bytes[i])];
+      c = kCp932Rows[static_cast<std::size_t>(row - 1) * 256 +
+                     static_cast<unsigned char>(bytes[i])];
     }
     if (c == kNoCp932Character) return std::nullopt;
     text.push_back(static_cast<char16_t>(c));

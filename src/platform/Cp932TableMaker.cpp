@@ -21,7 +21,8 @@ std::optional<std::string> Convert(iconv_t cd, std::string in) {
   char* from = in.data();
   char* to = out.data();
   std::size_t fromLeft = in.size(), toLeft = out.size();
-  if (iconv(cd, &from, &fromLeft, &to, &toLeft) == static_cast<std::size_t>(-1)) return std::nullopt;
+  if (iconv(cd, &from, &fromLeft, &to, &toLeft) == static_cast<std::size_t>(-1))
+    return std::nullopt;
   out.resize(out.size() - toLeft);
   return out;
 }
@@ -34,9 +35,11 @@ std::optional<std::uint16_t> Decode(iconv_t cd, const std::string& bytes) {
                                     static_cast<unsigned char>((*text)[1]) << 8);
 }
 
-void WriteArray(std::ofstream& out, const char* declaration, const std::vector<std::uint32_t>& values) {
+void WriteArray(std::ofstream& out, const char* declaration,
+                const std::vector<std::uint32_t>& values) {
   out << declaration << " = {";
-  for (std::size_t i = 0; i < values.size(); ++i) out << (i % 12 == 0 ? "\n" : " ") << values[i] << ",";
+  for (std::size_t i = 0; i < values.size(); ++i)
+    out << (i % 12 == 0 ? "\n" : " ") << values[i] << ",";
   out << "\n};\n";
 }
 

@@ -9,19 +9,18 @@
 namespace {
 
 // The page's side: Module.tsubura, set by the page before the module starts.
-// The bodies are JavaScript, which the C++ formatter would break.
 // clang-format off
-EM_ASYNC_JS(int, AskPage, (const char* message, const char* title, int count, const char* caption0,
-                           const char* caption1, const char* caption2), {
+EM_ASYNC_JS(int, AskPage, (const char* message, const char* title, int count,
+                           const char* caption0, const char* caption1, const char* caption2), {
   const captions = [caption0, caption1, caption2].slice(0, count).map(UTF8ToString);
   return await Module.tsubura.ask(UTF8ToString(message), UTF8ToString(title), captions);
 });
 
 EM_ASYNC_JS(void, SleepInPage, (int milliseconds), {
-  await new Promise(resolve => setTimeout(resolve, milliseconds));
+  await new Promise(function(resolve) { setTimeout(resolve, milliseconds); });
 });
 
-// The chosen file's bytes are laid in the module's files; "" when cancelled.
+// The chosen file, laid in the module's files; 0 when cancelled.
 EM_ASYNC_JS(char*, PickFileInPage, (), {
   const path = await Module.tsubura.pickFile();
   return path ? allocateUTF8(path) : 0;

@@ -6,7 +6,9 @@
 set -euo pipefail
 source "$(dirname "$0")/../../scripts/xvfb.sh"
 build=$1
-pixels="python3 $(dirname "$0")/screen_pixels.py"
+# Debian's python3 (scripts/setup installs it): a shim found first on PATH can
+# take most of a second to start, and the pixels are read a hundred times.
+pixels="/usr/bin/python3 $(dirname "$0")/screen_pixels.py"
 cp "$build/tsubura" "$build/tsubura-puzzle" "$work/"
 mkdir "$work/Data"  # standard messages, no sounds
 printf 'layout 90\nsize 5\ncount-suffix "個"\nscore-suffix "点"\nword ねこ 20\nword こま 20\n' \
