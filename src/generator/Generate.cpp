@@ -253,8 +253,7 @@ std::optional<GeneratedPuzzle> Generator::Candidate(Level level,
     if (!made || distance(candidate.measure) < distance(made->measure)) made = std::move(candidate);
   }
   if (!made) return std::nullopt;
-  const bool met = Measured(*made, level);
-  if (met) return made;
+  if (Measured(*made, level)) return made;
   // Too easy: more words next time; too hard: fewer.
   if (steered) Steer(Reaches(level, Grown(made->measure, settings_.growth)) ? -1 : 1);
   return std::nullopt;
