@@ -57,7 +57,7 @@ constexpr double kFewest = 2.0 / 3;
 constexpr double kNormalAim = 1.17;
 // A normal candidate glanced at this far above greedy restarts (allowing for
 // what longer restarts find) is eased: the glance finds less than they do.
-constexpr double kEaseAim = 1.25;
+constexpr double kEaseAim = 1.18;
 // A step of difficulty: a normal candidate of 1.2 times the words, or of 0.85
 // times the words from 0.6 of the pool, its commonest, down to a quarter (as
 // natural logarithms, for the same powers on every library).
@@ -105,6 +105,12 @@ class Generator {
   };
   // The words a normal candidate is arranged from, steered by difficulty_.
   Words Steered(const std::vector<ListedWord>& pool, int count) const;
+  // Whether a candidate of the level is steered: normal, its words not
+  // counted by the options.
+  bool Steered(Level level) const { return level == Level::Normal && options_.words == 0; }
+  // Arrangements glanced at for each measured in full: one when steered, as
+  // each glance steers the next.
+  int Round(Level level) const { return Steered(level) ? 1 : settings_.round; }
   // A step of difficulty up (way 1) or down (-1).
   void Steer(int way);
   // An easy candidate, measured, whether it meets the level or not.
@@ -157,7 +163,9 @@ double Generator::CandidateSeconds(Level level) const {
       return settings_.easyArranging + 2 * settings_.easyGreedy;
     case Level::Normal:
     case Level::Hard:
-      return settings_.round * (settings_.arranging + settings_.glance) + settings_.greedy;
+      // A steered candidate eased is glanced at again.
+      return Round(level) * (settings_.arranging + (Steered(level) ? 2 : 1) * settings_.glance) +
+             settings_.greedy;
   }
   return 0;
 }
@@ -234,16 +242,20 @@ std::optional<GeneratedPuzzle> Generator::Candidate(Level level,
     const double aimed = Above(m) / settings_.glanceGrowth / kNormalAim;
     return level == Level::Hard ? -Above(m) : std::max(aimed, 1 / aimed);
   };
-  const bool steered = level == Level::Normal && options_.words == 0;
+  const bool steered = Steered(level);
   std::optional<GeneratedPuzzle> made;
-  for (int i = 0; i < settings_.round; ++i) {
+  for (int i = 0; i < Round(level); ++i) {
     const auto turn = static_cast<std::size_t>(arrangements_++);
     const Kind kind = level == Level::Hard ? kHardKinds[turn % kHardKinds.size()]
                                            : kNormalKinds[turn % kNormalKinds.size()];
     const Words words =
         steered ? Steered(pool, count) : Words{RarestWords(pool, kind.share), count};
     const Arranged arranged = Arrange(words.pool, words.count, kind.dense, settings_.arranging);
-    if (static_cast<double>(arranged.words.size()) < kFewest * words.count) {
+    // A steered candidate may hold fewer words than it was arranged from, as
+    // many as an easy puzzle would.
+    const int fewest =
+        steered ? std::min(words.count, DefaultWordCount(options_.size, Level::Easy)) : words.count;
+    if (static_cast<double>(arranged.words.size()) < kFewest * fewest) {
       if (steered) Steer(-1);  // too many words to arrange: fewer, and commoner
       continue;
     }
@@ -253,6 +265,18 @@ std::optional<GeneratedPuzzle> Generator::Candidate(Level level,
     if (!made || distance(candidate.measure) < distance(made->measure)) made = std::move(candidate);
   }
   if (!made) return std::nullopt;
+  if (steered) {
+    // A glance far from the level is seldom wrong: the time of the full
+    // measure goes to the next candidate, steered.
+    if (!Reaches(level, Grown(made->measure, settings_.glanceGrowth))) {
+      Steer(1);
+      return std::nullopt;
+    }
+    if (Reaches(Level::Hard, Grown(made->measure, settings_.growth * settings_.glanceGrowth))) {
+      Steer(-1);
+      return std::nullopt;
+    }
+  }
   if (Measured(*made, level)) return made;
   // Too easy: more words next time; too hard: fewer.
   if (steered) Steer(Reaches(level, Grown(made->measure, settings_.growth)) ? -1 : 1);
@@ -286,12 +310,7 @@ void Generator::Ease(GeneratedPuzzle& made, const Arranged& arranged, const Rest
   const Arranged eased = Eased(arranged, options_.size, placed, aim);
   if (eased.words.size() == arranged.words.size()) return;
   made = Puzzle(eased);
-  // What the glance placed still fits: greedy restarts reach it at least.
-  made.measure.greedy = 0;
-  for (int w = 0; w < made.file.WordCount; ++w) {
-    const auto& entry = made.file.Entries[static_cast<std::size_t>(w)];
-    if (placed.count(entry.Text)) made.measure.greedy += entry.Points;
-  }
+  Glance(made);
 }
 
 GeneratedPuzzle Generator::Easy(const std::vector<ListedWord>& pool, int count) {
