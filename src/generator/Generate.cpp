@@ -55,8 +55,8 @@ constexpr double kFewest = 2.0 / 3;
 // A normal candidate's best should stand about this far above greedy
 // restarts, the middle of the level's band.
 constexpr double kNormalAim = 1.17;
-// A normal candidate glanced at this far above greedy restarts (allowing for
-// what longer restarts find) is eased: the glance finds less than they do.
+// A normal candidate glanced at further above greedy restarts than this, times
+// what longer restarts find over a glance, is eased down to it.
 constexpr double kEaseAim = 1.18;
 // A step of difficulty: a normal candidate of 1.2 times the words, or of 0.85
 // times the words from 0.6 of the pool, its commonest, down to a quarter (as
@@ -107,10 +107,10 @@ class Generator {
   Words Steered(const std::vector<ListedWord>& pool, int count) const;
   // Whether a candidate of the level is steered: normal, its words not
   // counted by the options.
-  bool Steered(Level level) const { return level == Level::Normal && options_.words == 0; }
+  bool IsSteered(Level level) const { return level == Level::Normal && options_.words == 0; }
   // Arrangements glanced at for each measured in full: one when steered, as
   // each glance steers the next.
-  int Round(Level level) const { return Steered(level) ? 1 : settings_.round; }
+  int Round(Level level) const { return IsSteered(level) ? 1 : settings_.round; }
   // A step of difficulty up (way 1) or down (-1).
   void Steer(int way);
   // An easy candidate, measured, whether it meets the level or not.
@@ -153,6 +153,7 @@ class Generator {
   // How far a normal candidate's words are steered from the level's: above
   // 0 more words, for themes whose words greedy restarts place too readily;
   // below 0 fewer, of the commonest characters, for those where they stall.
+  // It starts a step up, as easing takes a candidate down but never up.
   double difficulty_ = 1, step_ = 1;
   int lastWay_ = 0;
 };
@@ -164,7 +165,7 @@ double Generator::CandidateSeconds(Level level) const {
     case Level::Normal:
     case Level::Hard:
       // A steered candidate eased is glanced at again.
-      return Round(level) * (settings_.arranging + (Steered(level) ? 2 : 1) * settings_.glance) +
+      return Round(level) * (settings_.arranging + (IsSteered(level) ? 2 : 1) * settings_.glance) +
              settings_.greedy;
   }
   return 0;
@@ -242,7 +243,7 @@ std::optional<GeneratedPuzzle> Generator::Candidate(Level level,
     const double aimed = Above(m) / settings_.glanceGrowth / kNormalAim;
     return level == Level::Hard ? -Above(m) : std::max(aimed, 1 / aimed);
   };
-  const bool steered = Steered(level);
+  const bool steered = IsSteered(level);
   std::optional<GeneratedPuzzle> made;
   for (int i = 0; i < Round(level); ++i) {
     const auto turn = static_cast<std::size_t>(arrangements_++);
