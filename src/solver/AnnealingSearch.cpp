@@ -1,9 +1,9 @@
 #include "solver/AnnealingSearch.h"
 
 #include <algorithm>
-#include <cmath>
 #include <optional>
 
+#include "platform/PortableMath.h"
 #include "solver/LocalSearch.h"
 
 namespace {
@@ -115,7 +115,7 @@ bool Annealer::Accept(double before) {
   const int faultsBefore = faults_;
   faults_ = Faults();
   const double change = Energy() - before;
-  if (change >= 0 || Uniform() < std::exp(change / temperature_)) {
+  if (change >= 0 || Uniform() < PortableExp(change / temperature_)) {
     if (faults_ == 0 && score_ > incumbent_.Score()) incumbent_.Offer(placed_, score_);
     return true;
   }
@@ -188,8 +188,8 @@ void Annealer::Run() {
     // starts, and a loose round's price of a fault grows eightfold.
     temperature_ = (loose ? 0.5 : 1.0) * average_;
     penalty_ = (loose ? 0.5 : 3.0) * average_;
-    const double cooling = std::pow(loose ? 0.04 : 0.03, 1.0 / kRoundMoves),
-                 rising = loose ? std::pow(8.0, 1.0 / kRoundMoves) : 1.0;
+    const double cooling = PortableExp((loose ? kLn0_04 : kLn0_03) / kRoundMoves),
+                 rising = loose ? PortableExp(kLn8 / kRoundMoves) : 1.0;
     for (int move = 0; move < kRoundMoves && budget_.Spend(kMoveWork + board_.TakeWork());
          ++move, temperature_ *= cooling, penalty_ *= rising) {
       const double kind = Uniform();

@@ -1,7 +1,6 @@
 #include "solver/GreedyRestarts.h"
 
 #include <algorithm>
-#include <random>
 
 #include "solver/JoiningPlace.h"
 
@@ -12,7 +11,7 @@ void RunGreedyRestarts(const SolverPuzzle& puzzle, std::uint64_t seed, Incumbent
   if (n <= 0 || words == 0) return;
   std::vector<std::u16string> texts;
   for (const SolverWord& w : puzzle.words) texts.push_back(w.text);
-  std::mt19937_64 random(seed);
+  SeededRandom random(seed);
   std::vector<Placement> cells;
   for (int y = 0; y < n; ++y)
     for (int x = 0; x < n; ++x)
@@ -30,8 +29,8 @@ void RunGreedyRestarts(const SolverPuzzle& puzzle, std::uint64_t seed, Incumbent
     std::vector<bool> used(static_cast<std::size_t>(words), false);
     long long score = 0;
     // A random first word at a random place where it fits.
-    const int first = std::uniform_int_distribution<int>(0, words - 1)(random);
-    std::shuffle(cells.begin(), cells.end(), random);
+    const int first = random.Below(words);
+    random.Shuffle(cells);
     for (Placement p : cells) {
       p.word = first;
       if (board.CanPlace(p)) {
@@ -45,7 +44,7 @@ void RunGreedyRestarts(const SolverPuzzle& puzzle, std::uint64_t seed, Incumbent
     // Words come highest points first; equal points in a random order.
     std::vector<int> order(static_cast<std::size_t>(words));
     for (int w = 0; w < words; ++w) order[static_cast<std::size_t>(w)] = w;
-    std::shuffle(order.begin(), order.end(), random);
+    random.Shuffle(order);
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
       return puzzle.words[static_cast<std::size_t>(a)].points >
              puzzle.words[static_cast<std::size_t>(b)].points;

@@ -1,6 +1,6 @@
 #include "solver/JoiningPlace.h"
 
-std::optional<Placement> RandomJoiningPlace(SolverBoard& board, int word, std::mt19937_64& random,
+std::optional<Placement> RandomJoiningPlace(SolverBoard& board, int word, SeededRandom& random,
                                             std::vector<Placement>& places) {
   places.clear();
   board.ForEachJoiningPlace(word, [&](const Placement& p) { places.push_back(p); });
@@ -14,7 +14,7 @@ std::optional<Placement> RandomJoiningPlace(SolverBoard& board, int word, std::m
     return closed;
   };
   while (!places.empty()) {
-    std::swap(places[std::uniform_int_distribution<std::size_t>(0, places.size() - 1)(random)],
+    std::swap(places[static_cast<std::size_t>(random.Below(static_cast<int>(places.size())))],
               places.back());
     const Placement p = places.back();
     places.pop_back();

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <cstdint>
-#include <random>
 
+#include "platform/SeededRandom.h"
 #include "solver/SearchControl.h"
 #include "solver/SolverBoard.h"
 #include "solver/SolverPuzzle.h"
@@ -19,13 +19,13 @@ class LocalSearch {
   }
   // The points of an average word.
   double AveragePoints() const;
-  double Uniform() { return std::uniform_real_distribution<double>(0, 1)(random_); }
-  int Below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
+  double Uniform() { return random_.Uniform(); }
+  int Below(int n) { return random_.Below(n); }
 
   const SolverPuzzle& puzzle_;
   Incumbent& incumbent_;
   Budget& budget_;
-  std::mt19937_64 random_;
+  SeededRandom random_;
   const std::vector<std::u16string> texts_;
   SolverBoard board_;
   const Occurrences occurrences_;

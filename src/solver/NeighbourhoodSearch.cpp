@@ -1,8 +1,8 @@
 #include "solver/NeighbourhoodSearch.h"
 
 #include <algorithm>
-#include <cmath>
 
+#include "platform/PortableMath.h"
 #include "solver/JoiningPlace.h"
 #include "solver/LocalSearch.h"
 
@@ -169,9 +169,10 @@ void NeighbourhoodSearch::Run() {
     if (!board_.Complete()) continue;
     const long long score = ScoreOf(puzzle_, placed_);
     if (score > incumbent_.Score()) incumbent_.Offer(placed_, score);
-    const double temperature = hot * std::pow(0.01, static_cast<double>(round % kRound) / kRound);
+    const double temperature =
+        hot * PortableExp(kLn0_01 * static_cast<double>(round % kRound) / kRound);
     if (score >= currentScore ||
-        Uniform() < std::exp(static_cast<double>(score - currentScore) / temperature)) {
+        Uniform() < PortableExp(static_cast<double>(score - currentScore) / temperature)) {
       current = placed_;
       currentScore = score;
     }

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <optional>
-#include <random>
 
+#include "platform/SeededRandom.h"
 #include "solver/CoreBound.h"
 #include "solver/LazyConnectivity.h"
 #include "solver/SatEncoding.h"
@@ -58,7 +58,7 @@ struct SatSearch::State {
 
   const SolverPuzzle& puzzle;
   Incumbent& incumbent;
-  std::mt19937_64 random;
+  SeededRandom random;
   SatSolver sat;
   SatEncoding encoding;
   std::optional<PointsAtStake> stake;
@@ -98,10 +98,7 @@ void SatSearch::State::PreferIncumbent() {
 std::vector<int> SatSearch::State::KeepOutsideAWindow() {
   const Arrangement best = encoding.Canonical(incumbent.Best());
   const int n = puzzle.size;
-  auto below = [&](int k) {
-    return std::uniform_int_distribution<int>(0, std::max(0, k - 1))(random);
-  };
-  const int left = below(n - side + 1), top = below(n - side + 1);
+  const int left = random.Below(n - side + 1), top = random.Below(n - side + 1);
   Arrangement kept;
   for (const Placement& p : best) {
     const int length = static_cast<int>(puzzle.words[static_cast<std::size_t>(p.word)].text.size());
