@@ -175,7 +175,10 @@ Arranged Generator::Arrange(const std::vector<ListedWord>& pool, int count, bool
                             double seconds) {
   std::atomic<bool> reached{false};
   Budget budget = plan_.Take(seconds, reached);
-  return ArrangeWords(pool, options_.size, count, dense, random_.Next(), budget, reached);
+  Arranged arranged =
+      ArrangeWords(pool, options_.size, count, dense, random_.Next(), budget, reached);
+  plan_.GiveBack(budget);
+  return arranged;
 }
 
 GeneratedPuzzle Generator::Puzzle(const Arranged& arranged) {
@@ -212,6 +215,7 @@ Restarts Generator::Greedy(GeneratedPuzzle& made, double seconds, long long enou
   Incumbent best(std::min(enough, puzzle.upperBound), stop);
   Budget budget = plan_.Take(seconds, stop);
   RunGreedyRestarts(puzzle, options_.seed, best, budget);
+  plan_.GiveBack(budget);
   Restarts found{best.Score(), best.Best()};
   Offer(made, puzzle, found.arrangement, found.score);
   return found;
