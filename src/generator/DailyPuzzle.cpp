@@ -21,6 +21,6 @@ DailyChoice DailyPuzzleOf(std::chrono::year_month_day date, std::size_t themeCou
   choice.options.seed = SeedOfDate(date);
   // Made once a day: it may take longer than a puzzle made on request, so
   // that it reaches its level.
-  choice.options.seconds = 3 * StandardGenerationSeconds(choice.options.size);
+  choice.options.seconds = 1.5 * StandardGenerationSeconds(choice.options.size);
   return choice;
 }

@@ -2,13 +2,16 @@
 
 #include <algorithm>
 #include <array>
+#include <limits>
 #include <optional>
+#include <set>
 #include <string>
 
 #include "generator/ArrangeWords.h"
 #include "generator/PuzzleOfWords.h"
 #include "generator/TimePlan.h"
 #include "generator/WordPool.h"
+#include "platform/PortableMath.h"
 #include "platform/SeededRandom.h"
 #include "solver/GreedyRestarts.h"
 
@@ -52,6 +55,14 @@ constexpr double kFewest = 2.0 / 3;
 // A normal candidate's best should stand about this far above greedy
 // restarts, the middle of the level's band.
 constexpr double kNormalAim = 1.17;
+// A normal candidate glanced at further above greedy restarts than this, times
+// what longer restarts find over a glance, is eased down to it.
+constexpr double kEaseAim = 1.18;
+// A step of difficulty: a normal candidate of 1.2 times the words, or of 0.85
+// times the words from 0.6 of the pool, its commonest, down to a quarter (as
+// natural logarithms, for the same powers on every library).
+constexpr double kLnHarder = 0.18232155679395462, kLnFewer = -0.16251892949777494,
+                 kLnCommoner = -0.51082562376599072, kCommonest = 0.25;
 
 // The measure with greedy restarts scaled: what they would reach given longer.
 Measure Grown(Measure m, double growth) {
@@ -88,6 +99,20 @@ class Generator {
   // level.
   std::optional<GeneratedPuzzle> Candidate(Level level, const std::vector<ListedWord>& pool,
                                            int count);
+  struct Words {
+    std::vector<ListedWord> pool;
+    int count;
+  };
+  // The words a normal candidate is arranged from, steered by difficulty_.
+  Words Steered(const std::vector<ListedWord>& pool, int count) const;
+  // Whether a candidate of the level is steered: normal, its words not
+  // counted by the options.
+  bool IsSteered(Level level) const { return level == Level::Normal && options_.words == 0; }
+  // Arrangements glanced at for each measured in full: one when steered, as
+  // each glance steers the next.
+  int Round(Level level) const { return IsSteered(level) ? 1 : settings_.round; }
+  // A step of difficulty up (way 1) or down (-1).
+  void Steer(int way);
   // An easy candidate, measured, whether it meets the level or not.
   GeneratedPuzzle Easy(const std::vector<ListedWord>& pool, int count);
   // What a candidate of the level takes at most.
@@ -97,10 +122,21 @@ class Generator {
   // The puzzle of the arranged words, with the arrangement as its best: every
   // word placed, which nothing passes.
   GeneratedPuzzle Puzzle(const Arranged& arranged);
-  // Greedy restarts on the puzzle; what they find better becomes its best.
-  Restarts Greedy(GeneratedPuzzle& made, double seconds);
+  // Greedy restarts on the puzzle, until they reach `enough` or the time is
+  // spent; what they find better becomes its best.
+  Restarts Greedy(GeneratedPuzzle& made, double seconds, long long enough);
+  Restarts Greedy(GeneratedPuzzle& made, double seconds) {
+    return Greedy(made, seconds, std::numeric_limits<long long>::max());
+  }
   // A glance at greedy restarts, kept as the candidate's measure.
-  void Glance(GeneratedPuzzle& made) { made.measure.greedy = Greedy(made, settings_.glance).score; }
+  Restarts Glance(GeneratedPuzzle& made) {
+    Restarts glanced = Greedy(made, settings_.glance);
+    made.measure.greedy = glanced.score;
+    return glanced;
+  }
+  // A normal candidate glanced at far above greedy restarts made nearer: the
+  // words they did not place leave it, while it still arranges them all.
+  void Ease(GeneratedPuzzle& made, const Arranged& arranged, const Restarts& glanced);
   // Whether a glanced-at candidate meets the level when greedy restarts
   // measure it in full; the glance's restarts begin the full measure's, which
   // finds no less, so a candidate the glance puts below the level stays there.
@@ -114,6 +150,12 @@ class Generator {
   TimePlan plan_;
   SeededRandom random_;
   int arrangements_ = 0;  // arrangements made so far for the level asked for
+  // How far a normal candidate's words are steered from the level's: above
+  // 0 more words, for themes whose words greedy restarts place too readily;
+  // below 0 fewer, of the commonest characters, for those where they stall.
+  // It starts a step up, as easing takes a candidate down but never up.
+  double difficulty_ = 1, step_ = 1;
+  int lastWay_ = 0;
 };
 
 double Generator::CandidateSeconds(Level level) const {
@@ -122,16 +164,21 @@ double Generator::CandidateSeconds(Level level) const {
       return settings_.easyArranging + 2 * settings_.easyGreedy;
     case Level::Normal:
     case Level::Hard:
-      return settings_.round * (settings_.arranging + settings_.glance) + settings_.greedy;
+      // A steered candidate eased is glanced at again.
+      return Round(level) * (settings_.arranging + (IsSteered(level) ? 2 : 1) * settings_.glance) +
+             settings_.greedy;
   }
   return 0;
 }
 
 Arranged Generator::Arrange(const std::vector<ListedWord>& pool, int count, bool dense,
                             double seconds) {
-  const std::atomic<bool> never{false};
-  Budget budget = plan_.Take(seconds, never);
-  return ArrangeWords(pool, options_.size, count, dense, random_.Next(), budget);
+  std::atomic<bool> reached{false};
+  Budget budget = plan_.Take(seconds, reached);
+  Arranged arranged =
+      ArrangeWords(pool, options_.size, count, dense, random_.Next(), budget, reached);
+  plan_.GiveBack(budget);
+  return arranged;
 }
 
 GeneratedPuzzle Generator::Puzzle(const Arranged& arranged) {
@@ -162,20 +209,31 @@ void Generator::Offer(GeneratedPuzzle& made, const SolverPuzzle& puzzle,
   if (made.optimal) made.measure.bound = score;
 }
 
-Restarts Generator::Greedy(GeneratedPuzzle& made, double seconds) {
+Restarts Generator::Greedy(GeneratedPuzzle& made, double seconds, long long enough) {
   const SolverPuzzle puzzle = MakeSolverPuzzle(made.file);
   std::atomic<bool> stop{false};
-  Incumbent best(puzzle.upperBound, stop);
+  Incumbent best(std::min(enough, puzzle.upperBound), stop);
   Budget budget = plan_.Take(seconds, stop);
   RunGreedyRestarts(puzzle, options_.seed, best, budget);
+  plan_.GiveBack(budget);
   Restarts found{best.Score(), best.Best()};
   Offer(made, puzzle, found.arrangement, found.score);
   return found;
 }
 
 bool Generator::Measured(GeneratedPuzzle& made, Level level) {
-  if (!Reaches(level, Grown(made.measure, settings_.growth))) return false;
-  made.measure.greedy = Greedy(made, settings_.greedy).score;
+  auto reaches = [&](long long greedy) {
+    Measure m = made.measure;
+    m.greedy = greedy;
+    return Reaches(level, Grown(m, settings_.growth));
+  };
+  if (!reaches(made.measure.greedy)) return false;
+  // The restarts end once they find enough to put the candidate below the
+  // level: the rest of their time would not change that.
+  long long enough = made.measure.greedy;
+  for (long long step = made.measure.best; step > 0; step /= 2)
+    while (reaches(enough + step)) enough += step;
+  made.measure.greedy = Greedy(made, settings_.greedy, enough + 1).score;
   return Meets(level, Grown(made.measure, settings_.growth));
 }
 
@@ -189,20 +247,75 @@ std::optional<GeneratedPuzzle> Generator::Candidate(Level level,
     const double aimed = Above(m) / settings_.glanceGrowth / kNormalAim;
     return level == Level::Hard ? -Above(m) : std::max(aimed, 1 / aimed);
   };
+  const bool steered = IsSteered(level);
   std::optional<GeneratedPuzzle> made;
-  for (int i = 0; i < settings_.round; ++i) {
+  for (int i = 0; i < Round(level); ++i) {
     const auto turn = static_cast<std::size_t>(arrangements_++);
     const Kind kind = level == Level::Hard ? kHardKinds[turn % kHardKinds.size()]
                                            : kNormalKinds[turn % kNormalKinds.size()];
-    const Arranged arranged =
-        Arrange(RarestWords(pool, kind.share), count, kind.dense, settings_.arranging);
-    if (static_cast<double>(arranged.words.size()) < kFewest * count) continue;
+    const Words words =
+        steered ? Steered(pool, count) : Words{RarestWords(pool, kind.share), count};
+    const Arranged arranged = Arrange(words.pool, words.count, kind.dense, settings_.arranging);
+    // A steered candidate may hold fewer words than it was arranged from, as
+    // many as an easy puzzle would.
+    const int fewest =
+        steered ? std::min(words.count, DefaultWordCount(options_.size, Level::Easy)) : words.count;
+    if (static_cast<double>(arranged.words.size()) < kFewest * fewest) {
+      if (steered) Steer(-1);  // too many words to arrange: fewer, and commoner
+      continue;
+    }
     GeneratedPuzzle candidate = Puzzle(arranged);
-    Glance(candidate);
+    const Restarts glanced = Glance(candidate);
+    if (steered) Ease(candidate, arranged, glanced);
     if (!made || distance(candidate.measure) < distance(made->measure)) made = std::move(candidate);
   }
-  if (!made || !Measured(*made, level)) return std::nullopt;
-  return made;
+  if (!made) return std::nullopt;
+  if (steered) {
+    // A glance far from the level is seldom wrong: the time of the full
+    // measure goes to the next candidate, steered.
+    if (!Reaches(level, Grown(made->measure, settings_.glanceGrowth))) {
+      Steer(1);
+      return std::nullopt;
+    }
+    if (Reaches(Level::Hard, Grown(made->measure, settings_.growth * settings_.glanceGrowth))) {
+      Steer(-1);
+      return std::nullopt;
+    }
+  }
+  if (Measured(*made, level)) return made;
+  // Too easy: more words next time; too hard: fewer.
+  if (steered) Steer(Reaches(level, Grown(made->measure, settings_.growth)) ? -1 : 1);
+  return std::nullopt;
+}
+
+Generator::Words Generator::Steered(const std::vector<ListedWord>& pool, int count) const {
+  if (difficulty_ >= 0) {
+    const double more = PortableExp(kLnHarder * difficulty_);
+    return {pool, std::min(PuzzleFile::kLongLayout, static_cast<int>(count * more + 0.5))};
+  }
+  const double fewer = PortableExp(-kLnFewer * difficulty_);
+  return {CommonestWords(pool, std::max(kCommonest, PortableExp(-kLnCommoner * difficulty_))),
+          std::max(2, static_cast<int>(count * fewer + 0.5))};
+}
+
+void Generator::Steer(int way) {
+  // Halving the step when the way turns: the steps close in on the level.
+  if (way * lastWay_ < 0) step_ /= 2;
+  lastWay_ = way;
+  difficulty_ += way * step_;
+}
+
+void Generator::Ease(GeneratedPuzzle& made, const Arranged& arranged, const Restarts& glanced) {
+  const double aim = kEaseAim * settings_.glanceGrowth;
+  if (Above(made.measure) <= aim) return;
+  const SolverPuzzle puzzle = MakeSolverPuzzle(made.file);
+  std::set<std::u16string> placed;
+  for (const Placement& p : glanced.arrangement)
+    placed.insert(puzzle.words[static_cast<std::size_t>(p.word)].text);
+  const Arranged eased = Eased(arranged, options_.size, placed, aim);
+  if (eased.words.size() == arranged.words.size()) return;
+  made = Puzzle(eased);
+  Glance(made);
 }
 
 GeneratedPuzzle Generator::Easy(const std::vector<ListedWord>& pool, int count) {

@@ -14,3 +14,7 @@ Budget TimePlan::Take(double seconds, const std::atomic<bool>& stop) {
   budget.Or(cancel_);
   return budget;
 }
+
+void TimePlan::GiveBack(const Budget& budget) {
+  planned_ -= static_cast<double>(budget.Unused()) / kStepsPerSecond;
+}

@@ -7,8 +7,8 @@
 // The time a generation may take on one core, spent search by search. Every
 // search counts its steps of work instead of watching the clock, calibrated
 // to a second of the development machine, so that the same generation takes
-// the same path on every run; a search that ends early still counts its whole
-// budget.
+// the same path on every run; a search that ends early gives back what it did
+// not use.
 class TimePlan {
  public:
   TimePlan(double seconds, const std::atomic<bool>& cancel) : seconds_(seconds), cancel_(cancel) {}
@@ -18,6 +18,8 @@ class TimePlan {
   // A budget of `seconds`, counted as spent; raising `stop` or the
   // generation's cancel flag ends it early.
   Budget Take(double seconds, const std::atomic<bool>& stop);
+  // Counts only the steps a budget taken here spent.
+  void GiveBack(const Budget& budget);
   // `seconds` counted as spent by a search that counts its own steps.
   void Count(double seconds) { planned_ += seconds; }
   const std::atomic<bool>& Cancel() const { return cancel_; }

@@ -1,5 +1,6 @@
 #include "generator/WordList.h"
 
+#include <charconv>
 #include <set>
 #include <sstream>
 
@@ -17,12 +18,13 @@ std::vector<std::string> Fields(const std::string& line) {
 }
 
 std::optional<int> Points(const std::string& field) {
-  try {
-    std::size_t used = 0;
-    const long value = std::stol(field, &used);
-    if (used == field.size() && value >= -99999 && value <= 99999) return static_cast<int>(value);
-  } catch (const std::exception&) {
-  }
+  // A sign may lead, as in "+30"; nothing may follow the digits.
+  const bool plus = field.size() > 1 && field[0] == '+' && field[1] != '-';
+  const char* first = field.data() + (plus ? 1 : 0);
+  const char* last = field.data() + field.size();
+  int value = 0;
+  const auto [end, error] = std::from_chars(first, last, value);
+  if (error == std::errc() && end == last && value >= -99999 && value <= 99999) return value;
   return std::nullopt;
 }
 

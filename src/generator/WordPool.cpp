@@ -52,7 +52,12 @@ std::vector<ListedWord> PoolFor(const std::vector<ListedWord>& words, Level leve
   return pool;
 }
 
-std::vector<ListedWord> RarestWords(const std::vector<ListedWord>& pool, double share) {
+namespace {
+
+// The `share` of the pool whose characters fewest other words hold, rarest
+// first, or the share whose characters most hold, commonest first; equals in
+// the pool's order.
+std::vector<ListedWord> Ranked(const std::vector<ListedWord>& pool, double share, bool commonest) {
   std::map<char16_t, int> holders;  // how many words hold each character
   for (const ListedWord& word : pool) {
     for (char16_t c : std::set<char16_t>(word.text.begin(), word.text.end())) ++holders[c];
@@ -63,10 +68,21 @@ std::vector<ListedWord> RarestWords(const std::vector<ListedWord>& pool, double 
     for (char16_t c : word.text) others += holders[c] - 1;
     ranked.push_back({others / static_cast<double>(word.text.size()), &word});
   }
-  std::stable_sort(ranked.begin(), ranked.end(),
-                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  std::stable_sort(ranked.begin(), ranked.end(), [&](const auto& a, const auto& b) {
+    return commonest ? a.first > b.first : a.first < b.first;
+  });
   ranked.resize(static_cast<std::size_t>(share * static_cast<double>(ranked.size()) + 0.5));
-  std::vector<ListedWord> rarest;
-  for (const auto& [_, word] : ranked) rarest.push_back(*word);
-  return rarest;
+  std::vector<ListedWord> words;
+  for (const auto& [_, word] : ranked) words.push_back(*word);
+  return words;
+}
+
+}  // namespace
+
+std::vector<ListedWord> RarestWords(const std::vector<ListedWord>& pool, double share) {
+  return Ranked(pool, share, false);
+}
+
+std::vector<ListedWord> CommonestWords(const std::vector<ListedWord>& pool, double share) {
+  return Ranked(pool, share, true);
 }

@@ -16,7 +16,11 @@ int WordCountFor(const GenerateOptions& options);
 std::vector<ListedWord> PoolFor(const std::vector<ListedWord>& words, Level level, int size,
                                 int count);
 
-// The `share` of the pool whose characters fewest other words of it hold, in
-// the pool's order: arranged densely, they mostly lie side by side, which
+// The `share` of the pool whose characters fewest other words of it hold,
+// rarest first: arranged densely, they mostly lie side by side, which
 // word-by-word placement does not find.
 std::vector<ListedWord> RarestWords(const std::vector<ListedWord>& pool, double share);
+
+// The `share` of the pool whose characters most other words of it hold,
+// commonest first: word-by-word placement crosses them readily.
+std::vector<ListedWord> CommonestWords(const std::vector<ListedWord>& pool, double share);

@@ -23,6 +23,8 @@ class Budget {
   // Counts `steps` of work; false once the budget is spent or the flag raised.
   bool Spend(std::uint64_t steps = 1);
   bool Spent() const { return spent_; }
+  // Steps of a counted budget left when its search ended early.
+  std::uint64_t Unused() const { return used_ < limit_ ? limit_ - used_ : 0; }
 
  private:
   using Clock = std::chrono::steady_clock;

@@ -30,7 +30,7 @@ for _ in $(seq 600); do
   kill -0 "$game_pid" || { echo "the game ended:"; cat "$work/log"; exit 1; }
   sleep 0.1
 done
-[[ "$listed" =~ level\ normal\ size\ 15\ words\ [0-9]+\ last\ $today$ ]] ||
+[[ "$listed" =~ level\ [a-z]+\ size\ 15\ words\ [0-9]+\ last\ $today$ ]] ||
   { echo "no puzzle of the day recorded: $listed"; cat "$work/log"; exit 1; }
 stats=$("$work/tsubura-puzzle" records --data "$work/Data" --stats)
 [[ "$stats" == *" daily 1 "* ]] || { echo "the day was not counted: $stats"; exit 1; }
