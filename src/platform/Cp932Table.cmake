@@ -1,6 +1,7 @@
-# TSUBURA_CP932_TABLE: code page 932's tables, read off this machine's iconv by
-# cp932-table-maker, built and run with the machine's own compiler (also when
-# the rest is built for the browser).
+# tsubura_cp932_table: code page 932 through tables read off this machine's
+# iconv by cp932-table-maker, built and run with the machine's own compiler
+# (also when the rest is built for the browser). A library, so that targets in
+# other folders can use the generated table.
 find_program(TSUBURA_HOST_CXX NAMES g++ c++ clang++ REQUIRED)
 set(TSUBURA_CP932_TABLE ${CMAKE_BINARY_DIR}/generated/Cp932Table.cpp)
 set(TSUBURA_CP932_MAKER ${CMAKE_BINARY_DIR}/generated/cp932-table-maker)
@@ -12,3 +13,5 @@ add_custom_command(OUTPUT ${TSUBURA_CP932_TABLE}
   DEPENDS ${CMAKE_SOURCE_DIR}/src/platform/Cp932TableMaker.cpp
   COMMENT "Reading code page 932 off iconv"
   VERBATIM)
+add_library(tsubura_cp932_table STATIC src/platform/Cp932FromTable.cpp ${TSUBURA_CP932_TABLE})
+target_include_directories(tsubura_cp932_table PUBLIC src)
