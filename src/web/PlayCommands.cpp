@@ -184,14 +184,18 @@ EMSCRIPTEN_KEEPALIVE const char* tsubura_target_line(double target, int proven, 
 // Judges the board against the record as it stood: a complete board above the
 // best is a new best, told as the desktop tells it when it reaches or beats
 // the target (never in message mode なし). "{}" when it is none, else the
-// record after it: {"best","target","proven","reached"}.
-EMSCRIPTEN_KEEPALIVE const char* tsubura_judge(double target, int proven, double best) {
+// record after it: {"best","target","proven","reached"}, with the board of the
+// new best written to `bestPath` before anything is told. Nothing is judged
+// once another puzzle has opened since `opening`.
+EMSCRIPTEN_KEEPALIVE const char* tsubura_judge(double target, int proven, double best, int opening,
+                                               const char* bestPath) {
   const PuzzleState& puzzle = TheGame().Puzzle;
   PuzzleRecord record = RecordOf(target, proven, best);
-  if (puzzle.Incomplete != 0 || puzzle.PlacedCount == 0 ||
+  if (opening != Page().look.openings || puzzle.Incomplete != 0 || puzzle.PlacedCount == 0 ||
       (record.best && puzzle.Score <= *record.best)) {
     return KeptForPage("{}");
   }
+  if (!tsubura_write_board(bestPath)) return KeptForPage("{}");
   const long long score = puzzle.Score;
   const auto celebration = CelebrationOf(record, score);
   TakeNewBest(record, score);

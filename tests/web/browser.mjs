@@ -65,8 +65,8 @@ export async function openPage(context, url) {
   return { page, messages: await settle(page) };
 }
 
-// Waits until the page is ready and no message is open, answering each
-// message on the way; returns their texts.
+// Waits until the page is ready, its records written and no message is open,
+// answering each message on the way; returns their texts.
 export async function settle(page, timeout = 60000) {
   const texts = [];
   const end = Date.now() + timeout;
@@ -78,7 +78,10 @@ export async function settle(page, timeout = 60000) {
       continue;
     }
     const ready = await page.evaluate(
-      () => document.body.dataset.ready === 'true' && document.getElementById('progress').hidden,
+      () =>
+        document.body.dataset.ready === 'true' &&
+        document.getElementById('progress').hidden &&
+        document.body.dataset.recording !== 'true',
     );
     if (ready) return texts;
     await page.waitForTimeout(50);

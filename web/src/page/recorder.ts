@@ -19,6 +19,13 @@ export function timestamp(): string {
 
 export class Recorder {
   current: PuzzleRecord | null = null;
+  // The changes told, recorded one after another.
+  private work: Promise<void> = Promise.resolve();
+  // The game's count of puzzles opened, as of the change being recorded: the
+  // records' steps wait for the store, and meanwhile the player may open
+  // another puzzle, whose board must never go into this one's record.
+  private opening = 0;
+  private pending = 0;
 
   constructor(
     private readonly game: GameView,
@@ -26,20 +33,43 @@ export class Recorder {
     private readonly line: HTMLElement,
   ) {}
 
-  async changed(opened: boolean, moved: boolean): Promise<void> {
-    if (opened) await this.opened(this.game.origin!);
-    if (!this.current) return;
-    if (moved) {
-      this.current.leftBoard = await this.game.boardBytes();
-      this.current.lastPlayed = timestamp();
-      await this.judge();
-      await this.keep();
-    }
+  changed(opened: boolean, moved: boolean): Promise<void> {
+    const opening = this.game.state.openings;
+    const origin = this.game.origin!;
+    // Shown on the page while records are being written (the tests wait for it).
+    document.body.dataset.recording = String(++this.pending > 0);
+    const next = this.work
+      .then(() => this.record(opening, opened ? origin : null, moved))
+      .finally(() => (document.body.dataset.recording = String(--this.pending > 0)));
+    this.work = next.catch(() => undefined);
+    return next;
+  }
+
+  private stale(): boolean {
+    return this.game.state.openings !== this.opening;
+  }
+
+  private async record(opening: number, opened: Origin | null, moved: boolean): Promise<void> {
+    this.opening = opening;
+    if (opened) await this.opened(opened);
+    if (!this.current || !moved) return;
+    const board = await this.game.play.step(() => (this.stale() ? null : this.game.boardNow()));
+    if (!board) return;
+    this.current.leftBoard = board;
+    this.current.lastPlayed = timestamp();
+    await this.judge();
+    await this.keep();
   }
 
   private async opened(origin: Origin): Promise<void> {
     const play = this.game.play;
-    const fingerprint = await play.step(() => play.now<string>('tsubura_fingerprint', 'string'));
+    // The puzzle's fingerprint and board, read together while it is open.
+    const read = await play.step(() => {
+      if (this.stale()) return null;
+      return { fingerprint: play.now<string>('tsubura_fingerprint', 'string'), board: this.game.boardNow() };
+    });
+    if (!read) return;
+    const { fingerprint } = read;
     const stored = await this.store.puzzle(fingerprint);
     const record: PuzzleRecord = stored ?? { fingerprint, name: origin.name, proven: false, lastPlayed: '' };
     // What the origin knows fills what the records do not.
@@ -50,7 +80,7 @@ export class Recorder {
     }
     record.daily ??= origin.daily;
     record.link ??= origin.link;
-    record.leftBoard = await this.game.boardBytes();
+    record.leftBoard = read.board;
     record.lastPlayed = timestamp();
     this.current = record;
     if (origin.daily) {
@@ -81,13 +111,15 @@ export class Recorder {
       record.target ?? -1,
       record.proven ? 1 : 0,
       record.best ?? -1,
+      this.opening,
+      '/best.tbr',
     );
     const judged = JSON.parse(answer) as Judged;
     if (judged.best !== undefined) {
+      record.bestBoard = this.game.play.files.readFile('/best.tbr');
       record.best = judged.best;
       record.target = judged.target ?? undefined;
       record.proven = judged.proven ?? false;
-      record.bestBoard = await this.game.boardBytes();
       if (record.daily) {
         await this.store.putDay({
           date: record.daily,
@@ -111,6 +143,8 @@ export class Recorder {
           record.best ?? -1,
         )
       : '';
+    // A puzzle opened meanwhile tells its own line.
+    if (this.stale()) return;
     this.line.textContent = text;
     this.line.hidden = text === '';
   }
