@@ -157,8 +157,10 @@ void NeighbourhoodSearch::Run() {
   // round cools, so the search leaves a plateau it has exhausted.
   constexpr int kRound = 2000;
   const double hot = AveragePoints();
-  Arrangement current;
-  long long currentScore = 0;
+  // It starts from the best so far, so that a turn carries on from where the
+  // searches before it stopped.
+  Arrangement current = incumbent_.Best();
+  long long currentScore = incumbent_.Score();
   // A round's own work is counted too: with every word placed, a repair tries
   // none, and nothing else would spend the budget.
   for (long round = 0; budget_.Spend(1 + placed_.size() + board_.TakeWork()); ++round) {

@@ -176,12 +176,19 @@ bool SatSearch::State::Continue(Budget& budget) {
 }
 
 SatSearch::SatSearch(const SolverPuzzle& puzzle, std::uint64_t seed, Incumbent& incumbent)
-    : state_(FitsSatSearch(puzzle) ? std::make_unique<State>(puzzle, seed, incumbent) : nullptr) {}
+    : puzzle_(puzzle),
+      state_(FitsSatSearch(puzzle) ? std::make_unique<State>(puzzle, seed, incumbent) : nullptr) {}
 
 SatSearch::~SatSearch() = default;
 
 bool SatSearch::Continue(Budget& budget) {
   return state_ && state_->Continue(budget);
+}
+
+long long SatSearch::Bound() const {
+  // Its cores bound only the words it searches for.
+  if (!state_ || !state_->cores || !puzzle_.searchesEveryWord) return puzzle_.upperBound;
+  return std::min(puzzle_.upperBound, state_->cores->Bound());
 }
 
 bool FitsSatSearch(const SolverPuzzle& puzzle) {

@@ -30,8 +30,12 @@ class SatSearch {
   // solver has learnt. True when the solver proved that no complete
   // arrangement scores more than the incumbent.
   bool Continue(Budget& budget);
+  // No complete arrangement scores more: the bound its cores have lowered,
+  // or the puzzle's own.
+  long long Bound() const;
 
  private:
   struct State;
+  const SolverPuzzle& puzzle_;
   std::unique_ptr<State> state_;
 };

@@ -7,38 +7,21 @@
 #include <thread>
 #include <vector>
 
+#include "platform/SeededRandom.h"
 #include "solver/AnnealingSearch.h"
 #include "solver/ExactSearch.h"
 #include "solver/NeighbourhoodSearch.h"
 #include "solver/SatSearch.h"
+#include "solver/SearchSchedule.h"
 
 namespace {
 
 // Steps of work in about a second of one core of the development machine.
 constexpr double kStepsPerSecond = 2.9e8;
-constexpr double kGlanceSeconds = 0.02;
-constexpr double kSatShare = 0.5;
 
 // Puzzles this small are worth most of the time for a proof.
 bool WorthAProof(const SolverPuzzle& puzzle) {
   return puzzle.words.size() <= 16 && puzzle.size <= 10;
-}
-
-// Where its clauses fit, the neighbourhoods have the first half of the time,
-// in one run (they restart from an empty board, and short runs never get past
-// it), and the SAT search the second: it finds the dense boards the local
-// searches miss, and proves. True when the SAT search proves the incumbent
-// best.
-bool SearchThenSat(const SolverPuzzle& puzzle, std::uint64_t seed, Incumbent& incumbent,
-                   double seconds, const std::function<Budget(double)>& budgetFor) {
-  Budget neighbourhoods = budgetFor(seconds * (1 - kSatShare));
-  SearchNeighbourhoods(puzzle, seed, incumbent, neighbourhoods);
-  Budget bySat = budgetFor(seconds * kSatShare);
-  if (SatSearch(puzzle, seed, incumbent).Continue(bySat)) return true;
-  // Time the SAT search leaves, should its clauses outgrow their room, goes
-  // to the neighbourhoods again.
-  if (!bySat.Spent()) SearchNeighbourhoods(puzzle, seed, incumbent, bySat);
-  return false;
 }
 
 }  // namespace
@@ -66,30 +49,40 @@ SolveResult Solve(const SolverPuzzle& puzzle, const SolveOptions& options,
   };
 
   std::vector<std::thread> workers;
-  const double glanceSeconds = std::min(kGlanceSeconds, options.seconds / 4);
-  const double proofSeconds =
-      (options.seconds - glanceSeconds) * (WorthAProof(puzzle) ? 0.8 : 0.05);
-  const double restSeconds = options.seconds - glanceSeconds - proofSeconds;
+  // The known bound: the puzzle's own, or a lower one from the SAT search.
+  std::atomic<long long> bound{puzzle.upperBound};
   workers.emplace_back([&] {
-    // A short local search first often finds the best at once, which spares
-    // the proof most of its branches.
-    Budget glance = budgetFor(glanceSeconds);
-    SearchNeighbourhoods(puzzle, options.seed, incumbent, glance);
-    Budget proof = budgetFor(proofSeconds);
-    if (puzzle.searchesEveryWord && SearchExactly(puzzle, incumbent, proof)) {
-      proven = stop = true;
-    } else if (FitsSatSearch(puzzle)) {
-      if (SearchThenSat(puzzle, options.seed, incumbent, restSeconds, budgetFor))
-        proven = stop = true;
-    } else if (options.threads > 1) {
-      Budget rest = budgetFor(restSeconds);
-      SearchNeighbourhoods(puzzle, options.seed, incumbent, rest);
-    } else {
-      // Alone, the thread gives the two local searches half the rest each.
-      Budget first = budgetFor(restSeconds / 2);
-      Anneal(puzzle, options.seed, incumbent, first);
-      Budget second = budgetFor(restSeconds / 2);
-      SearchNeighbourhoods(puzzle, options.seed, incumbent, second);
+    SearchSchedule schedule({options.threads <= 1, WorthAProof(puzzle), puzzle.searchesEveryWord,
+                             FitsSatSearch(puzzle)});
+    SatSearch sat(puzzle, options.seed, incumbent);
+    SeededRandom seeds(options.seed);
+    for (double left = options.seconds; left > 0 && !stop;) {
+      const SearchSchedule::Turn turn = schedule.Next();
+      const double seconds = std::min(turn.seconds, left);
+      Budget budget = budgetFor(seconds);
+      const auto began = Clock::now();
+      const std::uint64_t seed = seeds.Next();
+      switch (turn.search) {
+        case SearchSchedule::Search::Annealing:
+          Anneal(puzzle, seed, incumbent, budget);
+          break;
+        case SearchSchedule::Search::Neighbourhoods:
+          SearchNeighbourhoods(puzzle, seed, incumbent, budget);
+          break;
+        case SearchSchedule::Search::Exact:
+          if (SearchExactly(puzzle, incumbent, budget)) proven = stop = true;
+          break;
+        case SearchSchedule::Search::Sat:
+          if (sat.Continue(budget)) proven = stop = true;
+          bound = std::min(bound.load(), sat.Bound());
+          break;
+      }
+      // A turn counts what it spent, and a little even when it had nothing
+      // to do, so that the loop ends.
+      left -= std::max(seconds / 100,
+                       options.repeatable
+                           ? seconds - static_cast<double>(budget.Unused()) / kStepsPerSecond
+                           : std::chrono::duration<double>(Clock::now() - began).count());
     }
     done();
   });
@@ -111,7 +104,7 @@ SolveResult Solve(const SolverPuzzle& puzzle, const SolveOptions& options,
   for (std::unique_lock lock(mutex);
        !finished.wait_for(lock, std::chrono::milliseconds(100), [&] { return running == 0; });) {
     if (interrupt) stop = true;
-    progress({incumbent.Score(), proven ? incumbent.Score() : puzzle.upperBound,
+    progress({incumbent.Score(), proven ? incumbent.Score() : bound.load(),
               std::chrono::duration<double>(Clock::now() - start).count()});
   }
   for (std::thread& worker : workers) worker.join();
@@ -119,7 +112,7 @@ SolveResult Solve(const SolverPuzzle& puzzle, const SolveOptions& options,
   SolveResult result;
   result.arrangement = incumbent.Best();
   result.score = incumbent.Score();
-  result.optimal = proven || result.score >= puzzle.upperBound;
-  result.bound = result.optimal ? result.score : puzzle.upperBound;
+  result.optimal = proven || result.score >= bound;
+  result.bound = result.optimal ? result.score : bound.load();
   return result;
 }

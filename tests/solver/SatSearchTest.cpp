@@ -66,19 +66,22 @@ TEST(SatSearch, ProvesTheBestScoreTheBranchAndBoundProves) {
   EXPECT_GT(shortOfEveryWord, 20) << "most puzzles should not be trivial";
 }
 
-// Two words that can neither cross nor lie side by side with their runs
-// closed: a board holding both falls apart, so the best is the better word
-// alone, though the clauses without the connection allow both.
+// Two pairs of crossing words with no character in common: each pair hangs
+// together, so the clauses asked for up front allow both pairs at once, and
+// only the cut of a board whose letters fall apart leaves the better pair
+// alone as the best.
 TEST(SatSearch, NeverCountsABoardWhoseLettersFallApart) {
-  PuzzleFile file = RandomPuzzle(1, 4, 2, 2, 2, 4);
-  file.Entries[0].Text = u"あい";
-  file.Entries[0].Points = 30;
-  file.Entries[1].Text = u"うえ";
-  file.Entries[1].Points = 20;
+  PuzzleFile file = RandomPuzzle(1, 5, 4, 2, 2, 4);
+  const std::u16string texts[] = {u"あい", u"いう", u"かき", u"きく"};
+  const int points[] = {30, 30, 20, 20};
+  for (int i = 0; i < 4; ++i) {
+    file.Entries[static_cast<std::size_t>(i)].Text = texts[i];
+    file.Entries[static_cast<std::size_t>(i)].Points = points[i];
+  }
   const SolverPuzzle puzzle = MakeSolverPuzzle(file);
   const Outcome bySat = RunAlone(puzzle, BySat);
   EXPECT_TRUE(bySat.proven);
-  EXPECT_EQ(bySat.score, 30);
+  EXPECT_EQ(bySat.score, 60);
   ExpectTheGameAccepts(file, puzzle, bySat.best);
 }
 
