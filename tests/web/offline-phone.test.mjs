@@ -1,10 +1,15 @@
 // Offline once visited, and on a phone: with the network off the site loads,
-// plays, makes new puzzles and past days' puzzles; on a 360-pixel touch
+// plays, makes new puzzles and past days' puzzles; a new version of the site
+// takes the old one's place and the records stay; on a 360-pixel touch
 // screen, taps place words across and, with 縦に置く, down.
 import assert from 'node:assert/strict';
+import { cpSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
 import { test } from 'node:test';
 
-import { cell, counters, openBrowser, openPage, settle, today, useSite } from './browser.mjs';
+import { serve } from '../../web/serve.mjs';
+import { cell, counters, openBrowser, openPage, settle, site, today, useSite } from './browser.mjs';
 
 const served = useSite();
 
@@ -35,6 +40,52 @@ test('once visited, the site loads, plays and makes puzzles with the network off
     assert.match(await page.locator('#heading').textContent(), new RegExp(`^${yesterday}のパズル `));
   } finally {
     await browser.close();
+  }
+});
+
+test('a new version of the site replaces the old one and the records stay', async () => {
+  const folder = mkdtempSync(join(tmpdir(), 'tsubura-site-'));
+  cpSync(site, folder, { recursive: true });
+  const server = await serve(folder, 0, '127.0.0.1');
+  const url = `http://127.0.0.1:${server.address().port}/`;
+  const browser = await openBrowser();
+  try {
+    const { page } = await openPage(browser, url);
+    await page.evaluate(() => navigator.serviceWorker.ready);
+    const word = page.locator('.word').first();
+    const name = await word.getAttribute('aria-label');
+    await word.click();
+    await cell(page, 2, 2).click();
+    await settle(page);
+
+    // The next build: another page and another version of the worker.
+    const index = join(folder, 'index.html'), worker = join(folder, 'sw.js');
+    writeFileSync(index, readFileSync(index, 'utf8').replace('</body>', '<p id="next-version"></p></body>'));
+    const script = readFileSync(worker, 'utf8');
+    const version = script.match(/kVersion = '([0-9a-f]+)'/)?.[1];
+    assert.ok(version, 'the worker names its version');
+    writeFileSync(worker, script.replaceAll(version, 'ffffffffffffffff'));
+    await page.reload();
+    await settle(page);
+    // The new worker caches the new site whole, takes over, and drops the old.
+    const takenOver = () =>
+      page.evaluate(async () => {
+        const registration = await navigator.serviceWorker.getRegistration();
+        return registration.active?.state === 'activated' &&
+          (await caches.keys()).join() === 'tsubura-ffffffffffffffff';
+      });
+    for (let tries = 0; !(await takenOver()); ++tries) {
+      assert.ok(tries < 300, 'the new version never took over');
+      await page.waitForTimeout(100);
+    }
+    await page.reload();
+    await settle(page);
+    assert.equal(await page.locator('#next-version').count(), 1);
+    assert.equal(await page.getByRole('button', { name, exact: true }).getAttribute('data-placed'), 'true');
+  } finally {
+    await browser.close();
+    server.close();
+    rmSync(folder, { recursive: true, force: true });
   }
 });
 
