@@ -35,8 +35,9 @@ struct SolveResult {
 // Searches for the highest-scoring complete arrangement from an empty board
 // (and from `options.start`, which the local searches return to now and then).
 // One thread gives its searches turns (SearchSchedule), the others anneal or
-// search neighbourhoods; all share the best. Raising `interrupt` stops the search with the best found so
-// far. `progress` is called now and then from the calling thread.
+// search neighbourhoods; all share the best. Raising `interrupt` stops the
+// search with the best found so far. `progress` is called now and then from
+// the calling thread.
 SolveResult Solve(const SolverPuzzle& puzzle, const SolveOptions& options,
                   const std::atomic<bool>& interrupt,
                   const std::function<void(const SolveProgress&)>& progress);
