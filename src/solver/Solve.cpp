@@ -56,7 +56,8 @@ SolveResult Solve(const SolverPuzzle& puzzle, const SolveOptions& options,
                              FitsSatSearch(puzzle)});
     SatSearch sat(puzzle, options.seed, incumbent);
     SeededRandom seeds(options.seed);
-    for (double left = options.seconds; left > 0 && !stop;) {
+    // A remainder shorter than a millisecond is no turn worth starting.
+    for (double left = options.seconds; left > 1e-3 && !stop;) {
       const SearchSchedule::Turn turn = schedule.Next();
       const double seconds = std::min(turn.seconds, left);
       Budget budget = budgetFor(seconds);
