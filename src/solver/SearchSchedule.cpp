@@ -8,7 +8,7 @@ constexpr double kGrowth = 1.3;
 }  // namespace
 
 SearchSchedule::SearchSchedule(const Puzzle& puzzle) {
-  // Annealing from an empty board finds a good board within a tenth of a
+  // Annealing from an empty board finds a good board within a fraction of a
   // second on a small puzzle; the neighbourhoods then improve the best so
   // far. Where other threads anneal, this one leaves annealing to them.
   if (puzzle.alone) round_.push_back({Search::Annealing, 0.2});

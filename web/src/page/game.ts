@@ -139,12 +139,8 @@ export class GameView {
     return opened === 1;
   }
 
-  // The board in play as a puzzle file's bytes.
-  boardBytes(): Promise<Uint8Array> {
-    return this.play.step(() => this.boardNow());
-  }
-
-  // The same, read at once: only between the game's commands (in a step).
+  // The board in play as a puzzle file's bytes, read at once: only between
+  // the game's commands (in a step).
   boardNow(): Uint8Array {
     this.play.now('tsubura_write_board', 'number', '/board.tbr');
     return this.play.files.readFile('/board.tbr');
